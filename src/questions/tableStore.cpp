@@ -1,0 +1,302 @@
+#include "questions/tableStore.h"
+
+#include <QAtomicInt>
+#include <QDate>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTime>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString quoted(const QString& identifier) {
+    return u'"' + QString(identifier).replace(u'"', u"\"\""_s) + u'"';
+}
+
+QString sqlType(FieldType type) {
+    return type == FieldType::Integer ? u"INTEGER"_s : u"TEXT"_s;
+}
+
+// Dates and times are kept as ISO-8601 text, which sorts and compares correctly.
+QVariant toStored(const Field& field, const QVariant& value) {
+    if (value.isNull())
+        return field.type == FieldType::Integer ? QVariant(0) : QVariant(QString());
+    switch (field.type) {
+    case FieldType::Integer:
+        return value.toLongLong();
+    case FieldType::Date:
+        return value.toDate().toString(Qt::ISODate);
+    case FieldType::Time:
+        return value.toTime().toString(u"HH:mm:ss"_s);
+    case FieldType::DateTime:
+        return value.toDateTime().toString(u"yyyy-MM-ddTHH:mm:ss"_s);
+    case FieldType::Text:
+        return value.toString().left(field.size);
+    case FieldType::Memo:
+        return value.toString();
+    }
+    return value;
+}
+
+QVariant fromStored(const Field& field, const QVariant& value) {
+    switch (field.type) {
+    case FieldType::Integer:
+        return value.toInt();
+    case FieldType::Date:
+        return QDate::fromString(value.toString(), Qt::ISODate);
+    case FieldType::Time:
+        return QTime::fromString(value.toString(), u"HH:mm:ss"_s);
+    case FieldType::DateTime:
+        return QDateTime::fromString(value.toString(), u"yyyy-MM-ddTHH:mm:ss"_s);
+    case FieldType::Text:
+    case FieldType::Memo:
+        return value.isNull() ? QString() : value.toString();
+    }
+    return value;
+}
+
+QString whereClause(const TableSchema& schema, const QList<Condition>& where,
+                    QVariantList& bound) {
+    QStringList terms;
+    for (const Condition& c : where) {
+        const int index = schema.indexOf(c.field);
+        Q_ASSERT_X(index >= 0, "TableStore", "condition on an unknown field");
+        const Field& field = schema.fields[index];
+        const QString name = quoted(c.field);
+        if (c.op == Condition::Op::In || c.op == Condition::Op::NotIn) {
+            const QVariantList values = c.value.toList();
+            QStringList marks;
+            for (const QVariant& v : values) {
+                marks << u"?"_s;
+                bound << toStored(field, v);
+            }
+            const QString list = u"("_s + marks.join(u", "_s) + u")"_s;
+            terms << name + (c.op == Condition::Op::In ? u" IN "_s : u" NOT IN "_s) + list;
+            continue;
+        }
+        static const QString ops[] = {u" = ?"_s, u" <> ?"_s, u" > ?"_s, u" <= ?"_s};
+        terms << name + ops[int(c.op)];
+        bound << toStored(field, c.value);
+    }
+    return terms.isEmpty() ? QString() : u" WHERE "_s + terms.join(u" AND "_s);
+}
+
+QAtomicInt connectionCounter;
+
+} // namespace
+
+QString StoreError::message() const {
+    return u"Chyba tabulky %1:\n%2"_s.arg(file, text);
+}
+
+TableStore::TableStore(const TableSchema& schema, const QString& folder)
+    : schema_(schema), folder_(folder),
+      connection_(u"tarmelka-%1-%2"_s.arg(schema.name).arg(connectionCounter.fetchAndAddRelaxed(1))) {
+}
+
+TableStore::~TableStore() { close(); }
+
+QString TableStore::filePath() const { return QDir(folder_).filePath(schema_.fileName()); }
+
+bool TableStore::fileExists(const TableSchema& schema, const QString& folder) {
+    return QFileInfo::exists(QDir(folder).filePath(schema.fileName()));
+}
+
+bool TableStore::fail(const QString& text) {
+    error_ = {text, schema_.fileName()};
+    return false;
+}
+
+bool TableStore::open(Mode mode) {
+    close();
+    error_ = {};
+    const bool existed = QFileInfo::exists(filePath());
+    if (mode == Mode::ReadOnly && !existed)
+        return fail(u"Soubor %1 neexistuje."_s.arg(QDir::toNativeSeparators(filePath())));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, connection_);
+        db.setDatabaseName(filePath());
+        if (mode == Mode::ReadOnly)
+            db.setConnectOptions(u"QSQLITE_OPEN_READONLY"_s);
+        if (!db.open()) {
+            const QString text = db.lastError().text();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(connection_);
+            return fail(text);
+        }
+    }
+    open_ = true;
+    if (!checkOrCreateTable(mode)) {
+        const StoreError kept = error_;
+        close();
+        error_ = kept;
+        return false;
+    }
+    return true;
+}
+
+void TableStore::close() {
+    if (!QSqlDatabase::contains(connection_))
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(connection_, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connection_);
+    open_ = false;
+}
+
+bool TableStore::checkOrCreateTable(Mode mode) {
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QSqlQuery query(db);
+    // Reading the table's columns also proves the file is a database at all.
+    if (!query.exec(u"PRAGMA table_info("_s + quoted(schema_.name) + u")"_s))
+        return fail(query.lastError().text());
+    QStringList columns;
+    while (query.next())
+        columns << query.value(1).toString();
+    if (columns.isEmpty()) {
+        if (mode == Mode::ReadOnly)
+            return fail(u"Soubor neobsahuje tabulku %1."_s.arg(schema_.name));
+        QStringList defs;
+        for (const Field& f : schema_.fields)
+            defs << quoted(f.name) + u' ' + sqlType(f.type);
+        if (!query.exec(u"CREATE TABLE "_s + quoted(schema_.name) + u" ("_s + defs.join(u", "_s) +
+                        u")"_s))
+            return fail(query.lastError().text());
+        return true;
+    }
+    QStringList expected;
+    for (const Field& f : schema_.fields)
+        expected << f.name;
+    if (columns != expected)
+        return fail(u"Tabulka %1 nemá očekávaná pole (%2)."_s.arg(schema_.name, expected.join(u", "_s)));
+    return true;
+}
+
+std::optional<int> TableStore::count(const QList<Condition>& where) {
+    if (!open_ && !fail(u"Tabulka není otevřena."_s))
+        return std::nullopt;
+    QVariantList bound;
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    query.prepare(u"SELECT COUNT(*) FROM "_s + quoted(schema_.name) + whereClause(schema_, where, bound));
+    for (const QVariant& v : bound)
+        query.addBindValue(v);
+    if (!query.exec() || !query.next()) {
+        fail(query.lastError().text());
+        return std::nullopt;
+    }
+    return query.value(0).toInt();
+}
+
+std::optional<QList<Row>> TableStore::select(const QList<Condition>& where, const QString& orderBy) {
+    if (!open_ && !fail(u"Tabulka není otevřena."_s))
+        return std::nullopt;
+    QStringList names;
+    for (const Field& f : schema_.fields)
+        names << quoted(f.name);
+    QVariantList bound;
+    QString sql = u"SELECT "_s + names.join(u", "_s) + u" FROM "_s + quoted(schema_.name) +
+                  whereClause(schema_, where, bound);
+    // rowid keeps the order of writing, the table's own order, among equal keys
+    sql += orderBy.isEmpty() ? u" ORDER BY rowid"_s
+                             : u" ORDER BY "_s + quoted(orderBy) + u", rowid"_s;
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    query.setForwardOnly(true);
+    query.prepare(sql);
+    for (const QVariant& v : bound)
+        query.addBindValue(v);
+    if (!query.exec()) {
+        fail(query.lastError().text());
+        return std::nullopt;
+    }
+    QList<Row> rows;
+    while (query.next()) {
+        Row row;
+        row.reserve(schema_.fields.size());
+        for (int i = 0; i < schema_.fields.size(); ++i)
+            row << fromStored(schema_.fields[i], query.value(i));
+        rows << row;
+    }
+    return rows;
+}
+
+namespace {
+// Rolls back unless committed, so a failed write never leaves half a change.
+class Transaction {
+public:
+    explicit Transaction(QSqlDatabase db) : db_(db), active_(db_.transaction()) {}
+    ~Transaction() {
+        if (active_)
+            db_.rollback();
+    }
+    bool started() const { return active_; }
+    bool commit() {
+        active_ = !db_.commit();
+        return !active_;
+    }
+
+private:
+    QSqlDatabase db_;
+    bool active_;
+};
+} // namespace
+
+bool TableStore::insert(const QList<Row>& rows) {
+    if (!open_)
+        return fail(u"Tabulka není otevřena."_s);
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    Transaction transaction(db);
+    if (!transaction.started())
+        return fail(db.lastError().text());
+    QStringList names, marks;
+    for (const Field& f : schema_.fields) {
+        names << quoted(f.name);
+        marks << u"?"_s;
+    }
+    QSqlQuery query(db);
+    if (!query.prepare(u"INSERT INTO "_s + quoted(schema_.name) + u" ("_s + names.join(u", "_s) +
+                       u") VALUES ("_s + marks.join(u", "_s) + u")"_s))
+        return fail(query.lastError().text());
+    for (const Row& row : rows) {
+        for (int i = 0; i < schema_.fields.size(); ++i)
+            query.bindValue(i, toStored(schema_.fields[i], row.value(i)));
+        if (!query.exec())
+            return fail(query.lastError().text());
+    }
+    if (!transaction.commit())
+        return fail(db.lastError().text());
+    return true;
+}
+
+std::optional<int> TableStore::remove(const QList<Condition>& where) {
+    if (!open_ && !fail(u"Tabulka není otevřena."_s))
+        return std::nullopt;
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    Transaction transaction(db);
+    if (!transaction.started()) {
+        fail(db.lastError().text());
+        return std::nullopt;
+    }
+    QVariantList bound;
+    QSqlQuery query(db);
+    query.prepare(u"DELETE FROM "_s + quoted(schema_.name) + whereClause(schema_, where, bound));
+    for (const QVariant& v : bound)
+        query.addBindValue(v);
+    if (!query.exec()) {
+        fail(query.lastError().text());
+        return std::nullopt;
+    }
+    const int removed = query.numRowsAffected();
+    if (!transaction.commit()) {
+        fail(db.lastError().text());
+        return std::nullopt;
+    }
+    return removed;
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "questions/tableSchema.h"
+
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+#include <optional>
+
+// A failure of the table store: the store's own text and the table's file.
+struct StoreError {
+    QString text;
+    QString file;
+    QString message() const;
+};
+
+// One condition on a field; conditions of a query are joined by AND.
+struct Condition {
+    enum class Op { Equal, NotEqual, Greater, LessOrEqual, In, NotIn };
+    QString field;
+    Op op;
+    QVariant value; // a QVariantList for In and NotIn
+};
+
+using Row = QVariantList; // values in the schema's field order
+
+// The one place that speaks SQL. Each table lives in its own SQLite file in a
+// given folder; values always travel as bound parameters.
+class TableStore {
+public:
+    enum class Mode { ReadOnly, CreateIfMissing };
+
+    TableStore(const TableSchema& schema, const QString& folder);
+    ~TableStore();
+    TableStore(const TableStore&) = delete;
+    TableStore& operator=(const TableStore&) = delete;
+
+    // Opens the table's file; a missing table is created from the schema in
+    // CreateIfMissing mode and is an error in ReadOnly mode.
+    bool open(Mode mode);
+    void close();
+    bool isOpen() const { return open_; }
+    QString filePath() const;
+    static bool fileExists(const TableSchema& schema, const QString& folder);
+
+    std::optional<int> count(const QList<Condition>& where = {});
+    std::optional<QList<Row>> select(const QList<Condition>& where = {},
+                                     const QString& orderBy = {});
+    bool insert(const QList<Row>& rows);                      // one transaction
+    std::optional<int> remove(const QList<Condition>& where); // one transaction
+
+    const StoreError& error() const { return error_; }
+    const TableSchema& schema() const { return schema_; }
+
+private:
+    bool fail(const QString& text);
+    bool checkOrCreateTable(Mode mode);
+
+    const TableSchema& schema_;
+    QString folder_;
+    QString connection_;
+    bool open_ = false;
+    StoreError error_;
+};

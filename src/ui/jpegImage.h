@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace jpeg {
+
+// Decodes a JPEG file through libjpeg. A missing or damaged file yields a null
+// image and a Czech description in *error; libjpeg is never allowed to abort.
+QImage load(const QString& path, QString* error = nullptr);
+
+// Encodes an image as a baseline JPEG; used by the build-time picture renderer.
+bool save(const QImage& image, const QString& path, int quality, QString* error = nullptr);
+
+} // namespace jpeg
