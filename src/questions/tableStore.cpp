@@ -117,7 +117,7 @@ bool TableStore::open(Mode mode) {
     close();
     error_ = {};
     const bool existed = QFileInfo::exists(filePath());
-    if (mode == Mode::ReadOnly && !existed)
+    if (mode != Mode::CreateIfMissing && !existed)
         return fail(u"Soubor %1 neexistuje."_s.arg(QDir::toNativeSeparators(filePath())));
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, connection_);
@@ -162,7 +162,7 @@ bool TableStore::checkOrCreateTable(Mode mode) {
     while (query.next())
         columns << query.value(1).toString();
     if (columns.isEmpty()) {
-        if (mode == Mode::ReadOnly)
+        if (mode != Mode::CreateIfMissing)
             return fail(u"Soubor neobsahuje tabulku %1."_s.arg(schema_.name));
         QStringList defs;
         for (const Field& f : schema_.fields)

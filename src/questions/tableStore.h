@@ -29,15 +29,15 @@ using Row = QVariantList; // values in the schema's field order
 // given folder; values always travel as bound parameters.
 class TableStore {
 public:
-    enum class Mode { ReadOnly, CreateIfMissing };
+    enum class Mode { ReadOnly, Existing, CreateIfMissing };
 
     TableStore(const TableSchema& schema, const QString& folder);
     ~TableStore();
     TableStore(const TableStore&) = delete;
     TableStore& operator=(const TableStore&) = delete;
 
-    // Opens the table's file; a missing table is created from the schema in
-    // CreateIfMissing mode and is an error in ReadOnly mode.
+    // Opens the table's file: ReadOnly and Existing (read and write) need the
+    // file and its table; CreateIfMissing creates both from the schema.
     bool open(Mode mode);
     void close();
     bool isOpen() const { return open_; }

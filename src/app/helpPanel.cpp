@@ -1,0 +1,118 @@
+#include "app/helpPanel.h"
+
+#include <QLabel>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x, int y) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+QLabel* makeMark(QWidget* parent, const char* name, int x, int y) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setGeometry(x, y, 18, 18);
+    return l;
+}
+
+QFrame* makeLine(QWidget* parent, const char* name, int x) {
+    auto* line = new QFrame(parent);
+    line->setObjectName(QString::fromLatin1(name));
+    line->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+    line->setGeometry(x, 5, 2, 60);
+    return line;
+}
+} // namespace
+
+HelpPanel::HelpPanel(QWidget* parent) : QFrame(parent) {
+    setObjectName(u"pPomoc"_s);
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    lbInfo_ = makeLabel(this, "lbInfo", u"Info:"_s, 10, 8);
+    imgInfoYes_ = makeMark(this, "imgInfoYes", 40, 6);
+    imgInfoNo_ = makeMark(this, "imgInfoNo", 40, 26);
+    imgInfoNic_ = makeMark(this, "imgInfoNic", 40, 46);
+    lbAno_ = makeLabel(this, "lbAno", u"Správná odpověď"_s, 60, 8);
+    lbNe_ = makeLabel(this, "lbNe", u"Špatná odpověď"_s, 60, 28);
+    lbNic_ = makeLabel(this, "lbNic", u"Ignorovaná správná odpověď"_s, 60, 48);
+    cara1_ = makeLine(this, "Cara1", 205);
+    cara2_ = makeLine(this, "Cara2", 514);
+    lbJakNaTo_ = makeLabel(this, "lbJakNaTo",
+                           u"Levým tlačítkem vyberte správné odpovědi a pravým potvrďte"_s, 212, 4);
+    lbKonecRezimu_ = makeLabel(this, "lbKonecRezimu", QString(), 212, 19);
+    lbNapoveda_ = makeLabel(this, "lbNapoveda",
+                            u"Pro pomoc stiskněte \"Označ správnou odpověď\""_s, 212, 35);
+    lbUzivatel_ = makeLabel(this, "lbUzivatel", u"Aktivní profil uživatele: "_s, 212, 52);
+    lbSkupina_ = makeLabel(this, "lbSkupina", u"Skupina: "_s, 384, 52);
+    lbCelkemOtazek_ = makeLabel(this, "lbCelkemOtazek", u"Celkem otázek: 0"_s, 520, 8);
+    lbZbyvaOtazek_ = makeLabel(this, "lbZbyvaOtazek", u"Zbývá: 0"_s, 559, 28);
+    lbUspesnost_ = makeLabel(this, "lbUspesnost", u"Úspěšnost: 0%"_s, 539, 48);
+}
+
+void HelpPanel::place(QLabel* label, int x, int y) { label->move(x, y); }
+
+void HelpPanel::setText(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->adjustSize();
+}
+
+void HelpPanel::setMarks(const QPixmap& yes, const QPixmap& no, const QPixmap& ignored) {
+    imgInfoYes_->setPixmap(yes);
+    imgInfoNo_->setPixmap(no);
+    imgInfoNic_->setPixmap(ignored);
+}
+
+void HelpPanel::setProfileAndGroup(const QString& profile, const QString& group) {
+    setText(lbUzivatel_, u"Aktivní profil uživatele: "_s + profile);
+    setText(lbSkupina_, u"Skupina: "_s + group);
+}
+
+void HelpPanel::setTotal(int count) {
+    setText(lbCelkemOtazek_, u"Celkem otázek: "_s + QString::number(count));
+}
+
+void HelpPanel::setRemaining(int count) {
+    setText(lbZbyvaOtazek_, u"Zbývá: "_s + QString::number(count));
+}
+
+void HelpPanel::setSuccess(int percent) {
+    setText(lbUspesnost_, u"Úspěšnost: "_s + QString::number(percent) + u'%');
+}
+
+void HelpPanel::applyMode(Mode mode, bool on) {
+    if (mode == Mode::Browsing) {
+        setText(lbKonecRezimu_, u"Pro ukončení režimu prohlížení stiskněte \"Konec režimu\""_s);
+        lbNe_->setEnabled(!on);
+        lbNic_->setEnabled(!on);
+        for (QWidget* w : std::initializer_list<QWidget*>{cara1_, cara2_, lbCelkemOtazek_,
+                                                          lbZbyvaOtazek_, lbUspesnost_, lbJakNaTo_,
+                                                          lbSkupina_, lbNapoveda_})
+            w->setVisible(!on);
+        place(lbKonecRezimu_, 284, 17);
+        place(lbUzivatel_, lbKonecRezimu_->x() + (lbKonecRezimu_->width() - lbUzivatel_->width()) / 2,
+              40);
+        return;
+    }
+    place(lbKonecRezimu_, 212, 19);
+    place(lbUzivatel_, 212, 52);
+    if (mode == Mode::Examination) {
+        setText(lbKonecRezimu_, u"Pro ukončení režimu zkoušení stiskněte \"Konec režimu\""_s);
+        lbNapoveda_->setVisible(!on);
+        lbKonecRezimu_->move(lbKonecRezimu_->x(), 28);
+        lbUzivatel_->move(lbUzivatel_->x(), 48);
+        lbSkupina_->move(lbSkupina_->x(), 48);
+        lbJakNaTo_->move(lbJakNaTo_->x(), 8);
+    } else if (mode == Mode::Practice) {
+        setText(lbKonecRezimu_, u"Pro ukončení režimu procvičování stiskněte \"Konec režimu\""_s);
+    }
+    if (!on) {
+        lbKonecRezimu_->move(lbKonecRezimu_->x(), 19);
+        lbUzivatel_->move(lbUzivatel_->x(), 52);
+        lbSkupina_->move(lbSkupina_->x(), 52);
+        lbJakNaTo_->move(lbJakNaTo_->x(), 4);
+    }
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "app/mode.h"
+#include "app/runState.h"
+#include "questions/questionTable.h"
+#include "questions/selection.h"
+#include "settings/settings.h"
+#include "ui/paths.h"
+
+#include <QRandomGenerator>
+#include <QWidget>
+
+class QAction;
+class QLabel;
+class QMenuBar;
+class QStatusBar;
+class QTimer;
+class HelpPanel;
+class QuestionArea;
+
+// The main window: menus, the idle picture, the question area and help panel
+// of the running mode, and the run state of a practice or examination.
+class THlavniFormular : public QWidget {
+    Q_OBJECT
+public:
+    explicit THlavniFormular(const AppPaths& paths, QWidget* parent = nullptr);
+    ~THlavniFormular() override;
+
+    // Opens the question table and loads the settings; false (after telling
+    // the learner why) when the program cannot run.
+    bool FormCreate();
+
+    void SetMode(Mode mode, bool on);
+    void NextQuestion();
+    void setRandomSeed(quint32 seed) { generator_.seed(seed); }
+    Mode currentMode() const;
+    void ShowHintInStatusBar(const QString& hint);
+
+    Settings& settings() { return settings_; }
+    RunState& run() { return run_; }
+    const AppPaths& paths() const { return paths_; }
+    QuestionTable& table() { return table1_; }
+    QuestionArea* questionArea() const { return pOtazky_; }
+    HelpPanel* helpPanel() const { return pPomoc_; }
+    QLabel* statusPanel(int index) const { return panels_[index]; }
+
+    // Shows the Settings in the status bar, the group item and the run commands.
+    void showSettings();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void buildClient();
+    void buildMenus();
+    void loadPictures();
+    void LoadSettings();
+    void M1UlozitNastaveniClick();
+    void M1StavovyRadekClick();
+    void M1PostupnyVyberClick();
+    void M1NahodnyVyberClick();
+    void M2KonecRezimuClick();
+    void attachMenu(QMenuBar* menu);
+
+    AppPaths paths_;
+    Settings settings_;
+    RunState run_;
+    QuestionTable table1_;
+
+    QWidget* client_ = nullptr;
+    QLabel* imgPozadi_ = nullptr;
+    QStatusBar* stavovyRadek1_ = nullptr;
+    QLabel* panels_[4] = {};
+    QuestionArea* pOtazky_ = nullptr;
+    HelpPanel* pPomoc_ = nullptr;
+    QTimer* timer1_ = nullptr;
+    QPixmap yes_, no_, mistake_;
+    BankIndex index_; // of the running practice or examination
+    QRandomGenerator generator_{QRandomGenerator::securelySeeded()};
+
+    QMenuBar* menu1_ = nullptr;
+    QMenuBar* menu2_ = nullptr;
+    QAction *M1Ukoncit_, *M1Skupina_, *M1Nastaveni_, *M1StavovyRadek_, *M1PostupnyVyber_,
+        *M1NahodnyVyber_, *M1UlozitNastaveni_, *M1Prohlizet_, *M1Procvicovat_, *M1Zkouset_,
+        *M1Test_, *smProc_, *smZkou_, *M1VysledekTestu_, *M1OProgramu_, *M1Napoveda_;
+    QAction *M2KonecRezimu_, *M2OznacSpravne_, *M2oProgramu_;
+};

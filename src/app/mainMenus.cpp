@@ -1,0 +1,110 @@
+// The main window's two menu bars: Menu1 while idle, Menu2 while a mode runs.
+#include "app/main.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QAction* item(QMenu* menu, const char* name, const QString& caption, const QString& hint) {
+    auto* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setStatusTip(hint);
+    return action;
+}
+
+QMenu* topMenu(QMenuBar* bar, const char* name, const QString& caption, const QString& hint) {
+    QMenu* menu = bar->addMenu(caption);
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setStatusTip(hint);
+    return menu;
+}
+
+void separator(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+}
+
+QAction* command(QMenuBar* bar, const char* name, const QString& caption) {
+    auto* action = bar->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+} // namespace
+
+void THlavniFormular::buildMenus() {
+    menu1_ = new QMenuBar(this);
+    menu1_->setObjectName(u"Menu1"_s);
+    QMenu* program = topMenu(menu1_, "Program1", u"&Program"_s, u"Program..."_s);
+    M1Ukoncit_ = item(program, "M1Ukoncit", u"&Ukončit"_s, u"Ukončí program Tarmelka 2003"_s);
+
+    QMenu* config = topMenu(menu1_, "Konfigurace1", u"&Konfigurace"_s, u"Konfigurace..."_s);
+    M1Skupina_ = item(config, "M1Skupina", u"Zvolená skupina: B"_s,
+                      u"Zobrazuje zvolenou skupinu řidičského oprávnění"_s);
+    separator(config, "N3");
+    M1Nastaveni_ = item(config, "M1Nastaveni", u"&Nastavení..."_s, u"Spustí okno nastavení programu"_s);
+    M1StavovyRadek_ = item(config, "M1StavovyRadek", u"&Zobrazit stavový řádek"_s,
+                           u"Zobrazí/skryje stavový řádek"_s);
+    separator(config, "N2");
+    M1PostupnyVyber_ = item(config, "M1PostupnyVyber", u"Pos&tupný výběr otázek"_s,
+                            u"Nastaví postupný výběr otázek podle čísla otázky"_s);
+    M1NahodnyVyber_ = item(config, "M1NahodnyVyber", u"Ná&hodný výběr otázek"_s,
+                           u"Nastaví náhodný výběr otázek"_s);
+    separator(config, "N4");
+    M1UlozitNastaveni_ = item(config, "M1UlozitNastaveni", u"&Uložit nastavení"_s,
+                              u"Uloží nastavení programu"_s);
+
+    QMenu* start = topMenu(menu1_, "Start1", u"&Start"_s, u"Start..."_s);
+    M1Prohlizet_ = item(start, "M1Prohlizet", u"&Prohlížet otázky"_s,
+                        u"Spustí režim prohlížení všech 757 otázek (mimo vyřazených)"_s);
+    separator(start, "N5");
+    M1Procvicovat_ = item(start, "M1Procvicovat", u"Pro&cvičovat otázky"_s,
+                          u"Spustí režim procvičování otázek"_s);
+    M1Zkouset_ = item(start, "M1Zkouset", u"&Zkoušet otázky"_s, u"Spustí režim zkoušení otázek"_s);
+    separator(start, "N6");
+    M1Test_ = item(start, "M1Test", u"&Test na body"_s,
+                   u"Vytvoří test z předpisů o provozu na pozemních komunikacích"_s);
+
+    QMenu* results = topMenu(menu1_, "Vysledky1", u"&Výsledky"_s, u"Výsledky..."_s);
+    QMenu* protocol = results->addMenu(u"Výsledk&y z"_s);
+    protocol->setObjectName(u"M1Protokol"_s);
+    protocol->menuAction()->setObjectName(u"M1Protokol"_s);
+    protocol->menuAction()->setStatusTip(u"Zobrazí výsledky z..."_s);
+    smProc_ = item(protocol, "smProc", u"P&rocvičování"_s, u"Zobrazí výsledky z procvičování otázek"_s);
+    smZkou_ = item(protocol, "smZkou", u"&Zkoušení"_s, u"Zobrazí výsledky ze zkoušení otázek"_s);
+    separator(results, "N1");
+    M1VysledekTestu_ = item(results, "M1VysledekTestu", u"Výsledky &testu na body"_s,
+                            u"Zobrazí výsledky testů z pravidel silničního provozu"_s);
+
+    QMenu* info = topMenu(menu1_, "Informace1", u"&Informace"_s, u"Informace..."_s);
+    M1OProgramu_ = item(info, "M1OProgramu", u"Informace o p&rogramu"_s,
+                        u"Zobrazí základní informace o programu"_s);
+    separator(info, "N7");
+    M1Napoveda_ = item(info, "M1Napoveda", u"&Nápověda"_s, u"Spustí nápovědu programu Tarmelka 2003"_s);
+
+    for (QAction* a : {M1StavovyRadek_, M1PostupnyVyber_, M1NahodnyVyber_, M1Prohlizet_,
+                       M1Procvicovat_, M1Zkouset_})
+        a->setCheckable(true);
+    M1StavovyRadek_->setChecked(true);
+    M1PostupnyVyber_->setChecked(true);
+
+    menu2_ = new QMenuBar(this);
+    menu2_->setObjectName(u"Menu2"_s);
+    M2KonecRezimu_ = command(menu2_, "M2KonecRezimu", u"  &Konec režimu  "_s);
+    M2OznacSpravne_ = command(menu2_, "M2OznacSpravne", u"  Označ správnou odpověď  "_s);
+    M2oProgramu_ = command(menu2_, "M2oProgramu", u"  &O programu  "_s);
+    M2OznacSpravne_->setVisible(false);
+    menu2_->hide();
+
+    connect(M1Ukoncit_, &QAction::triggered, this, &QWidget::close);
+    connect(M1StavovyRadek_, &QAction::triggered, this, &THlavniFormular::M1StavovyRadekClick);
+    connect(M1PostupnyVyber_, &QAction::triggered, this, &THlavniFormular::M1PostupnyVyberClick);
+    connect(M1NahodnyVyber_, &QAction::triggered, this, &THlavniFormular::M1NahodnyVyberClick);
+    connect(M1UlozitNastaveni_, &QAction::triggered, this, &THlavniFormular::M1UlozitNastaveniClick);
+    connect(M1Prohlizet_, &QAction::triggered, this, [this] { SetMode(Mode::Browsing, true); });
+    connect(M2KonecRezimu_, &QAction::triggered, this, &THlavniFormular::M2KonecRezimuClick);
+}

@@ -1,0 +1,344 @@
+#include "study/questionArea.h"
+
+#include "app/runState.h"
+#include "questions/bank.h"
+#include "questions/questionTable.h"
+#include "ui/fonts.h"
+#include "ui/messages.h"
+#include "ui/pictures.h"
+#include "ui/staticText.h"
+#include "ui/textLines.h"
+#include "ui/upDown.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QToolButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kAnswerTops[4] = {57, 81, 105, 129};
+constexpr int kLastNumber = bank::kQuestionCount;
+
+void setBackground(QWidget* w, const QColor& color) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, color);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int y) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+StaticText* staticText(QWidget* parent, const QString& name, const QRect& place) {
+    auto* t = new StaticText(parent);
+    t->setObjectName(name);
+    t->setGeometry(place);
+    return t;
+}
+
+} // namespace
+
+QuestionArea::QuestionArea(RunState& run, QuestionTable& table, const AppPaths& paths,
+                           QWidget* parent)
+    : QFrame(parent), run_(run), table_(table), paths_(paths) {
+    setObjectName(u"pOtazky"_s);
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setBackground(this, Qt::white);
+    setFont(questionFont());
+
+    caption_ = new QLabel(this);
+    caption_->setObjectName(u"pOtazkyCaption"_s);
+    caption_->setAlignment(Qt::AlignCenter);
+    caption_->setWordWrap(true);
+    caption_->hide();
+
+    lbCisloOtazky_ = label(this, "lbCisloOtazky", u"Otázka číslo"_s, 8, 5);
+    stOtazka_ = staticText(this, u"stOtazka"_s, {8, 24, 617, 18});
+    stOtazka_->setColor(Qt::blue);
+    for (int i = 0; i < 4; ++i) {
+        const QChar letter(u'A' + i);
+        marks_[i] = new QLabel(this);
+        marks_[i]->setObjectName(u"img"_s + letter);
+        marks_[i]->setGeometry(8, kAnswerTops[i], 18, 18);
+        marks_[i]->hide();
+        letters_[i] = new QLabel(QString(letter.toLower()) + u')', this);
+        letters_[i]->setObjectName(u"lb"_s + letter);
+        letters_[i]->setGeometry(26, kAnswerTops[i], 19, 18);
+        answers_[i] = staticText(this, u"st"_s + letter, {45, kAnswerTops[i], 580, 18});
+    }
+    stPoznamka_ = staticText(this, u"stPoznamka"_s, {25, 169, 600, 22});
+    QFont italic = questionFont();
+    italic.setItalic(true);
+    stPoznamka_->setFont(italic);
+    stPoznamka_->setColor(QColor(171, 171, 171)); // the system's application-workspace grey
+    stPoznamka_->hide();
+
+    imgObrazek_ = new QLabel(this);
+    imgObrazek_->setObjectName(u"imgObrazek"_s);
+    imgObrazek_->setGeometry(326, 8, 300, 175);
+    imgObrazek_->hide();
+
+    pProhlizeni_ = new QFrame(this);
+    pProhlizeni_->setObjectName(u"pProhlizeni"_s);
+    pProhlizeni_->setGeometry(489, 263, 137, 49);
+    pProhlizeni_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setBackground(pProhlizeni_, Qt::yellow);
+    pProhlizeni_->setFont(windowFont());
+    QFont bold = windowFont();
+    bold.setBold(true);
+    label(pProhlizeni_, "lbProhlizeni", u"Prohlížení na přání"_s, 14, 7)->setFont(bold);
+    pProhlizeni_->findChild<QLabel*>(u"lbProhlizeni"_s)->adjustSize();
+    eCisloO_ = new QLineEdit(u"1"_s, pProhlizeni_);
+    eCisloO_->setObjectName(u"eCisloO"_s);
+    eCisloO_->setGeometry(40, 24, 33, 21);
+    eCisloO_->installEventFilter(this);
+    sb1_ = new UpDown(pProhlizeni_);
+    sb1_->setObjectName(u"sb1"_s);
+    sb1_->upButton()->setObjectName(u"sb1Up"_s);
+    sb1_->downButton()->setObjectName(u"sb1Down"_s);
+    sb1_->setGeometry(72, 25, 20, 19);
+    connect(sb1_, &UpDown::upClicked, this, &QuestionArea::sb1UpClick);
+    connect(sb1_, &UpDown::downClicked, this, &QuestionArea::sb1DownClick);
+    pProhlizeni_->hide();
+
+    verdict_ = new QLabel(this);
+    verdict_->setObjectName(u"pSpravne"_s);
+    verdict_->setGeometry(264, 152, 105, 33);
+    verdict_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    verdict_->setAlignment(Qt::AlignCenter);
+    QFont verdictFont = questionFont();
+    verdictFont.setBold(true);
+    verdict_->setFont(verdictFont);
+    setBackground(verdict_, QColor(224, 223, 227));
+    verdict_->hide();
+
+    // Right clicks on the question's own controls count as clicks on the area.
+    QList<QWidget*> clickable{imgObrazek_, lbCisloOtazky_, stOtazka_};
+    for (int i = 0; i < 4; ++i)
+        clickable << marks_[i] << letters_[i] << answers_[i];
+    for (QWidget* w : clickable)
+        w->installEventFilter(this);
+}
+
+QString QuestionArea::caption() const { return caption_->text(); }
+
+void QuestionArea::ShowQuestion(int number) {
+    run_.currentNumber = number;
+    if (bank::isRetired(number)) {
+        SetQuestionVisible(false);
+        return;
+    }
+    const auto question = table_.question(number);
+    if (!question) {
+        msg::error(this, table_.error().message());
+        return;
+    }
+    record_ = *question;
+    run_.correctLetters = record_.correct;
+    run_.questionGroup = record_.group;
+    FillQuestion();
+}
+
+void QuestionArea::FillQuestion() {
+    if (!caption().isEmpty())
+        SetQuestionVisible(true);
+    lbCisloOtazky_->setText(u"Otázka číslo "_s + QString::number(run_.currentNumber));
+    lbCisloOtazky_->adjustSize();
+    stOtazka_->setText(record_.text);
+    for (int i = 0; i < 4; ++i)
+        answers_[i]->setText(record_.answers[i]);
+    stPoznamka_->setText(record_.note);
+    LayoutText(stOtazka_);
+    for (StaticText* answer : answers_)
+        LayoutText(answer);
+    LayoutText(stPoznamka_);
+    AlignMarks();
+    if (!pProhlizeni_->isHidden())
+        MarkCorrect(run_.correctLetters);
+}
+
+void QuestionArea::SetQuestionVisible(bool visible) {
+    lbCisloOtazky_->setText(u"Otázka číslo "_s + QString::number(run_.currentNumber));
+    lbCisloOtazky_->adjustSize();
+    caption_->setText(visible ? QString() : bank::kRetiredNotice);
+    caption_->setGeometry(contentsRect());
+    caption_->setVisible(!visible);
+    for (int i = 0; i < 4; ++i) {
+        marks_[i]->hide();
+        letters_[i]->setVisible(visible);
+        answers_[i]->setVisible(visible);
+    }
+    stOtazka_->setVisible(visible);
+    stPoznamka_->setText(QString());
+    imgObrazek_->hide();
+}
+
+QString QuestionArea::fieldOf(const StaticText* text) const {
+    if (text == stOtazka_)
+        return record_.text;
+    if (text == stPoznamka_)
+        return record_.note;
+    for (int i = 0; i < 4; ++i)
+        if (text == answers_[i])
+            return record_.answers[i];
+    return {};
+}
+
+StaticText* QuestionArea::preceding(const StaticText* text) const {
+    if (text == answers_[0])
+        return stOtazka_;
+    if (text == stPoznamka_)
+        return answers_[3];
+    for (int i = 1; i < 4; ++i)
+        if (text == answers_[i])
+            return answers_[i - 1];
+    return nullptr;
+}
+
+void QuestionArea::LayoutText(StaticText* text) {
+    const int extra = text == stOtazka_ ? 37 : text == stPoznamka_ ? 17 : 0;
+    int width = 580 + extra;
+    const int n = run_.currentNumber;
+    if (n >= 1 && n < bank::kFirstSign) {
+        imgObrazek_->hide();
+    } else if (n >= bank::kFirstSign && n <= kLastNumber) {
+        if (text == stOtazka_) {
+            QString error;
+            const QPixmap picture = loadPicture(paths_, record_.picture, &error);
+            if (picture.isNull()) {
+                // The question stays readable at full width without its picture.
+                imgObrazek_->hide();
+                msg::error(this, error);
+            } else {
+                imgObrazek_->setPixmap(picture);
+                imgObrazek_->resize(picture.size());
+                imgObrazek_->move(n < bank::kFirstJunction ? 530 : 326, 8);
+                imgObrazek_->show();
+            }
+        }
+        if (!imgObrazek_->isHidden())
+            width -= imgObrazek_->width();
+    }
+    if (text == stPoznamka_)
+        width = 597; // the note never narrows for the picture
+    int top = text->y();
+    if (StaticText* before = preceding(text))
+        top = before->y() + before->height() +
+              (text == answers_[0] || text == stPoznamka_ ? 10 : 0);
+    const int lines = lineCount(fieldOf(text), text->font(), width);
+    text->setGeometry(text->x(), top, width, StaticText::kLineHeight * lines);
+}
+
+void QuestionArea::AlignMarks() {
+    for (int i = 0; i < 4; ++i) {
+        marks_[i]->move(marks_[i]->x(), answers_[i]->y());
+        letters_[i]->move(letters_[i]->x(), answers_[i]->y());
+    }
+}
+
+void QuestionArea::MarkCorrect(const QString& letters) {
+    for (int i = 0; i < 4; ++i)
+        marks_[i]->setVisible(letters.contains(QChar(u'A' + i)));
+}
+
+void QuestionArea::setMarkPictures(const QPixmap& picture) {
+    for (QLabel* m : marks_)
+        m->setPixmap(picture);
+}
+
+bool QuestionArea::NumberIsDigits(const QString& text) {
+    if (text.isEmpty())
+        return false;
+    for (QChar c : text)
+        if (c < u'0' || c > u'9')
+            return false;
+    qsizetype first = 0;
+    while (first < text.size() - 1 && text[first] == u'0')
+        ++first; // leading zeros are allowed and do not count towards the size
+    const QString digits = text.mid(first);
+    return digits.size() < 10 || (digits.size() == 10 && digits <= u"2147483647"_s);
+}
+
+void QuestionArea::startBrowsing() {
+    eCisloO_->setText(u"1"_s);
+    ShowQuestion(1);
+}
+
+void QuestionArea::setBrowsing(bool on) {
+    pProhlizeni_->setVisible(on);
+    stPoznamka_->setVisible(on);
+}
+
+void QuestionArea::refuseNumber() {
+    msg::error(this, u"\""_s + eCisloO_->text() + u"\" není platná integer hodnota!"_s);
+    eCisloO_->setFocus();
+}
+
+void QuestionArea::showTyped(int number) {
+    eCisloO_->setText(QString::number(number));
+    ShowQuestion(number);
+}
+
+void QuestionArea::eCisloOKeyDown() {
+    if (!NumberIsDigits(eCisloO_->text()))
+        return refuseNumber();
+    showTyped(std::clamp(eCisloO_->text().toInt(), 1, kLastNumber));
+}
+
+void QuestionArea::sb1UpClick() {
+    if (!NumberIsDigits(eCisloO_->text()))
+        return refuseNumber();
+    const int n = eCisloO_->text().toInt();
+    if (n < kLastNumber)
+        showTyped(n + 1);
+}
+
+void QuestionArea::sb1DownClick() {
+    if (!NumberIsDigits(eCisloO_->text()))
+        return refuseNumber();
+    const int n = eCisloO_->text().toInt();
+    if (n > 1)
+        showTyped(std::min(n - 1, kLastNumber)); // above the bank, step to its last question
+}
+
+void QuestionArea::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton)
+        emit rightClicked();
+    QFrame::mousePressEvent(event);
+}
+
+bool QuestionArea::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == eCisloO_) {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                eCisloOKeyDown();
+                return true;
+            }
+        }
+        return false;
+    }
+    if (event->type() != QEvent::MouseButtonPress)
+        return false;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() == Qt::RightButton) {
+        emit rightClicked();
+        return true;
+    }
+    if (mouse->button() == Qt::LeftButton)
+        for (int i = 0; i < 4; ++i)
+            if (watched == letters_[i] || watched == answers_[i]) {
+                emit answerClicked(i);
+                return true;
+            }
+    return false;
+}

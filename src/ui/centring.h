@@ -1,0 +1,8 @@
+#pragma once
+
+class QWidget;
+
+// Placement of windows: child windows are centred on their owner, the main
+// window on the screen. Integer division rounds towards zero.
+void centreOn(QWidget* window, const QWidget* owner);
+void centreOnScreen(QWidget* window);

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QFont>
+
+// The window fonts by their design names; Liberation Sans stands in for both,
+// being metric-compatible with the fonts the layout was measured in.
+void installFontSubstitutes();
+QFont windowFont();   // "MS Sans Serif", 11 px
+QFont questionFont(); // "Arial", 16 px

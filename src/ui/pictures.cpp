@@ -1,0 +1,17 @@
+#include "ui/pictures.h"
+
+#include "ui/jpegImage.h"
+#include "ui/paths.h"
+
+#include <QFileInfo>
+
+QPixmap loadPicture(const AppPaths& paths, const QString& stored, QString* error) {
+    const QString path = paths.resolve(stored);
+    if (!QFileInfo::exists(path)) {
+        if (error)
+            *error = QStringLiteral("Obrázek %1 nebyl nalezen.").arg(stored);
+        return {};
+    }
+    const QImage image = jpeg::load(path, error);
+    return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
+}

@@ -1,0 +1,37 @@
+#include "ui/staticText.h"
+
+#include "ui/textLines.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+StaticText::StaticText(QWidget* parent) : QWidget(parent) {}
+
+void StaticText::setText(const QString& text) {
+    text_ = text;
+    update();
+}
+
+void StaticText::setColor(const QColor& color) {
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, color);
+    setPalette(p);
+}
+
+void StaticText::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                   QPalette::WindowText));
+    const QFontMetrics metrics(font());
+    int y = metrics.ascent();
+    for (const QString& line : wrapText(text_, font(), width())) {
+        painter.drawText(0, y, line);
+        y += kLineHeight;
+    }
+}
+
+void StaticText::mousePressEvent(QMouseEvent* event) {
+    emit clicked(event->button());
+    QWidget::mousePressEvent(event);
+}

@@ -1,0 +1,288 @@
+#pragma once
+
+// The Czech priority rules for the junction scenes of the question bank, small
+// enough to read against the law: a scene is data (data/krizovatky/scenes.txt),
+// and the order in which its road users pass is computed here, never typed in.
+//
+// A junction has up to four arms, N, E, S and W (north at the top of the picture).
+// Right-hand traffic: a user coming from an arm waits in that arm's right lane.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <algorithm>
+#include <optional>
+
+namespace junction {
+
+enum Arm { N, E, S, W };
+enum class Kind { Car, Tram, Bicycle, Emergency };
+
+inline std::optional<Arm> armOf(const QString& s) {
+    static const QStringList names{QStringLiteral("N"), QStringLiteral("E"), QStringLiteral("S"),
+                                   QStringLiteral("W")};
+    const int i = names.indexOf(s);
+    return i < 0 ? std::nullopt : std::optional<Arm>(Arm(i));
+}
+
+// Seen from a driver who comes in from the given arm (N: driving south, ...).
+inline Arm opposite(Arm a) { return Arm((a + 2) % 4); }
+inline Arm rightOf(Arm a) { return Arm((a + 3) % 4); } // from N the right hand points west
+inline Arm leftOf(Arm a) { return Arm((a + 1) % 4); }
+// The next arm a vehicle meets going round a roundabout (anticlockwise: S, E, N, W).
+inline Arm nextRound(Arm a) { return Arm((a + 3) % 4); }
+
+struct User {
+    QString name; // as the answers name it: "zelené", "tramvaj", "cyklista", ...
+    Kind kind = Kind::Car;
+    Arm from = N, to = N;
+    bool inCircle = false; // roundabout: already past its entry, before the next arm
+};
+
+struct Scene {
+    int number = 0;
+    QString ask; // "order", "first" or "last"
+    QList<Arm> arms;
+    QList<Arm> main;          // the two arms of the main road; empty: no priority signs
+    QString signs[4];         // P1, P2, P4, P6 by arm
+    bool roundabout = false;  // C1 at every entry
+    QList<User> users;
+    int line = 0;
+
+    bool isMain(Arm a) const { return main.contains(a); }
+    bool mainBends() const { return main.size() == 2 && opposite(main[0]) != main[1]; }
+};
+
+// Reads the scenes file: blocks "scene <number>" ... "end", '#' starts a comment.
+// Returns the scenes; a malformed line puts its text into `error` and stops.
+inline QList<Scene> parseScenes(const QString& text, QString& error) {
+    QList<Scene> scenes;
+    std::optional<Scene> open;
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        QString line = lines[i];
+        const int hash = line.indexOf(QLatin1Char('#'));
+        if (hash >= 0)
+            line.truncate(hash);
+        const QStringList w = line.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (w.isEmpty())
+            continue;
+        auto bad = [&](const QString& why) {
+            error = QStringLiteral("line %1: %2: %3").arg(i + 1).arg(why, lines[i]);
+            return QList<Scene>{};
+        };
+        const QString& key = w[0];
+        if (key == QLatin1String("scene")) {
+            if (open || w.size() != 2)
+                return bad(QStringLiteral("scene inside a scene or without a number"));
+            open = Scene{};
+            open->number = w[1].toInt();
+            open->line = i + 1;
+            continue;
+        }
+        if (!open)
+            return bad(QStringLiteral("outside a scene"));
+        if (key == QLatin1String("end")) {
+            scenes << *open;
+            open.reset();
+        } else if (key == QLatin1String("ask") && w.size() == 2) {
+            open->ask = w[1];
+        } else if (key == QLatin1String("roundabout") && w.size() == 1) {
+            open->roundabout = true;
+        } else if ((key == QLatin1String("arms") || key == QLatin1String("main")) && w.size() > 1) {
+            QList<Arm>& list = key == QLatin1String("arms") ? open->arms : open->main;
+            for (int k = 1; k < w.size(); ++k) {
+                const auto a = armOf(w[k]);
+                if (!a)
+                    return bad(QStringLiteral("unknown arm"));
+                list << *a;
+            }
+        } else if (key == QLatin1String("sign") && w.size() == 3 && armOf(w[1])) {
+            open->signs[*armOf(w[1])] = w[2];
+        } else if (key == QLatin1String("user") && (w.size() == 5 || w.size() == 6)) {
+            User u;
+            u.name = w[1];
+            static const QStringList kinds{QStringLiteral("car"), QStringLiteral("tram"),
+                                           QStringLiteral("bicycle"), QStringLiteral("emergency")};
+            const int kind = kinds.indexOf(w[2]);
+            const auto from = armOf(w[3]), to = armOf(w[4]);
+            if (kind < 0 || !from || !to)
+                return bad(QStringLiteral("unknown kind or arm"));
+            u.kind = Kind(kind);
+            u.from = *from;
+            u.to = *to;
+            if (w.size() == 6) {
+                if (w[5] != QLatin1String("incircle"))
+                    return bad(QStringLiteral("unknown user flag"));
+                u.inCircle = true;
+            }
+            open->users << u;
+        } else {
+            return bad(QStringLiteral("unknown line"));
+        }
+    }
+    if (open)
+        error = QStringLiteral("scene %1 has no end").arg(open->number);
+    return scenes;
+}
+
+// --- Who meets whom -------------------------------------------------------
+
+// Paths as chords of the junction's outline. Going clockwise from the north
+// arm each arm offers its entry lane, the middle (rails) and its exit lane;
+// two paths cross when their end points interleave, and meet when they leave
+// by the same arm.
+inline double entryPoint(const User& u) {
+    return u.from * 2 + (u.kind == Kind::Tram ? 0.5 : 0.0);
+}
+inline double exitPoint(const User& u) {
+    return u.to * 2 + (u.kind == Kind::Tram ? 0.5 : 1.0);
+}
+
+// Roundabout: the arms whose entries a user passes before leaving.
+inline QList<Arm> passedEntries(const User& u) {
+    QList<Arm> passed;
+    Arm a = nextRound(u.from);
+    while (a != u.to && passed.size() < 4) {
+        passed << a;
+        a = nextRound(a);
+    }
+    return passed;
+}
+
+inline bool conflict(const Scene& s, const User& a, const User& b) {
+    if (s.roundabout) {
+        // Only a user in the circle and one waiting at the entry it reaches next
+        // compete; two waiting users are sorted out by who is in the circle first.
+        if (a.inCircle == b.inCircle)
+            return !a.inCircle;
+        const User& circle = a.inCircle ? a : b;
+        const User& waiting = a.inCircle ? b : a;
+        return !passedEntries(circle).isEmpty() && passedEntries(circle).first() == waiting.from;
+    }
+    if (a.to == b.to)
+        return true;
+    const double a1 = std::min(entryPoint(a), exitPoint(a));
+    const double a2 = std::max(entryPoint(a), exitPoint(a));
+    auto inside = [&](double p) { return p > a1 && p < a2; };
+    return inside(entryPoint(b)) != inside(exitPoint(b));
+}
+
+// --- Who gives way --------------------------------------------------------
+
+enum class Yield { No, Yes, Undecided };
+
+inline bool turnsLeft(const User& u) { return u.to == leftOf(u.from); }
+
+// Does `a` give way to `b`? Only asked of users whose paths conflict.
+inline Yield yields(const Scene& s, const User& a, const User& b) {
+    // § 41: everyone gives way to a vehicle using blue lights and siren.
+    const bool ea = a.kind == Kind::Emergency, eb = b.kind == Kind::Emergency;
+    if (ea != eb)
+        return eb ? Yield::Yes : Yield::No;
+    if (ea)
+        return Yield::Undecided;
+
+    if (s.roundabout) {
+        if (a.inCircle == b.inCircle)
+            return Yield::Undecided;
+        const User& waiting = a.inCircle ? b : a;
+        // With "Dej přednost v jízdě!" at the entry the circle goes first; with
+        // C1 alone the entering vehicle comes from the right and goes first.
+        const bool circleFirst = s.signs[waiting.from] == QLatin1String("P4") ||
+                                 s.signs[waiting.from] == QLatin1String("P6");
+        const bool aFirst = circleFirst == a.inCircle;
+        return aFirst ? Yield::No : Yield::Yes;
+    }
+
+    // § 22: the side road gives way to the main road.
+    const bool ma = s.isMain(a.from), mb = s.isMain(b.from);
+    if (ma != mb)
+        return mb ? Yield::Yes : Yield::No;
+    // Along a bending main road "oncoming" and "from the right" part ways; no scene relies on it.
+    if (ma && s.mainBends())
+        return Yield::Undecided;
+
+    // Between otherwise equal vehicles the tram goes first.
+    const bool ta = a.kind == Kind::Tram, tb = b.kind == Kind::Tram;
+    if (ta != tb)
+        return tb ? Yield::Yes : Yield::No;
+    if (ta)
+        return Yield::Undecided;
+
+    // § 21: turning left gives way to oncoming vehicles.
+    if (b.from == opposite(a.from)) {
+        if (turnsLeft(a) != turnsLeft(b))
+            return turnsLeft(a) ? Yield::Yes : Yield::No;
+        return Yield::Undecided;
+    }
+    // The right-hand rule.
+    if (b.from == rightOf(a.from))
+        return Yield::Yes;
+    if (b.from == leftOf(a.from))
+        return Yield::No;
+    return Yield::Undecided; // same entry: a queue, not a priority question
+}
+
+// --- The order ------------------------------------------------------------
+
+struct Order {
+    QList<QList<int>> steps; // indices into Scene::users; each step lets go those free together
+    QString problem;         // empty when every user can go in turn
+
+    bool strict() const {
+        for (const QList<int>& step : steps)
+            if (step.size() != 1)
+                return false;
+        return true;
+    }
+    QList<int> users() const {
+        QList<int> all;
+        for (const QList<int>& step : steps)
+            all << step;
+        return all;
+    }
+};
+
+// Repeatedly lets go the users that give way to nobody still waiting.
+inline Order passingOrder(const Scene& s) {
+    Order order;
+    const int n = int(s.users.size());
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
+            if (i != j && conflict(s, s.users[i], s.users[j])) {
+                const Yield ij = yields(s, s.users[i], s.users[j]);
+                const Yield ji = yields(s, s.users[j], s.users[i]);
+                if (ij == Yield::Undecided || ji == Yield::Undecided || ij == ji) {
+                    order.problem = QStringLiteral("the rules do not rank %1 and %2")
+                                        .arg(s.users[i].name, s.users[j].name);
+                    return order;
+                }
+            }
+    QList<int> waiting;
+    for (int i = 0; i < n; ++i)
+        waiting << i;
+    while (!waiting.isEmpty()) {
+        QList<int> free;
+        for (int i : waiting) {
+            bool blocked = false;
+            for (int j : waiting)
+                if (i != j && conflict(s, s.users[i], s.users[j]) &&
+                    yields(s, s.users[i], s.users[j]) == Yield::Yes)
+                    blocked = true;
+            if (!blocked)
+                free << i;
+        }
+        if (free.isEmpty()) {
+            order.problem = QStringLiteral("deadlock: everyone waiting gives way to someone");
+            return order;
+        }
+        order.steps << free;
+        for (int i : free)
+            waiting.removeOne(i);
+    }
+    return order;
+}
+
+} // namespace junction
