@@ -149,10 +149,10 @@ void THlavniFormular::LoadSettings() {
     else
         M1NahodnyVyberClick();
     showSettings();
-    if (!loaded.invalidGroup.isNull())
+    if (loaded.invalidGroup)
         msg::error(this, u"Soubor config.ini uvádí neplatnou skupinu řidičského oprávnění "
                          u"\"%1\". Program použije skupinu B; uložením nastavení se opraví."_s
-                             .arg(loaded.invalidGroup));
+                             .arg(*loaded.invalidGroup));
 }
 
 void THlavniFormular::showSettings() {

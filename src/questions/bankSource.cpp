@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <algorithm>
@@ -197,9 +198,11 @@ void validateRecord(const SourceFile& file, const SourceRecord& r, const QString
     const QString texts[] = {q.text, q.answers[0], q.answers[1], q.answers[2], q.answers[3],
                              q.correct, q.group, q.picture, q.note};
     for (const QString& t : texts) {
+        // The converter substitutes what it cannot encode, so compare a round trip.
         QStringEncoder encoder("windows-1250");
-        (void)encoder.encode(t);
-        if (encoder.hasError()) {
+        QStringDecoder decoder("windows-1250");
+        const QByteArray bytes = encoder.encode(t);
+        if (encoder.hasError() || decoder.decode(bytes) != t) {
             report(u"text nelze zapsat ve Windows-1250: %1"_s.arg(t));
             break;
         }

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // Reading and writing config.ini.
 namespace config {
 
@@ -11,7 +13,7 @@ struct Loaded {
     Settings settings;
     ViewChoices view;
     bool fromFile = false;   // false: the start-up defaults were taken
-    QString invalidGroup;    // a group the program cannot use, replaced by "B"
+    std::optional<QString> invalidGroup; // a group the program cannot use, replaced by "B"
 };
 
 // A file that cannot be opened for reading and writing counts as missing.

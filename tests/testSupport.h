@@ -1,0 +1,81 @@
+#pragma once
+// Helpers shared by the test programs: fixture banks and answering modal boxes.
+
+#include "questions/bankSource.h"
+#include "questions/tableStore.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QTimer>
+#include <QAbstractButton>
+
+#include <functional>
+
+namespace testing {
+using namespace Qt::StringLiterals;
+
+// Writes a question table into folder from bank source text, through the
+// same reader the build-time bank builder uses.
+inline bool makeBank(const QString& folder, const QString& sourceText) {
+    QList<SourceIssue> issues;
+    const SourceFile file = parseBankText(u"fixture.txt"_s, sourceText, issues);
+    if (!issues.isEmpty())
+        return false;
+    QList<Row> rows;
+    for (const SourceRecord& r : file.records) {
+        const Question& q = r.question;
+        rows << Row{q.number,     q.text,    q.answers[0], q.answers[1], q.answers[2],
+                    q.answers[3], q.correct, q.group,      q.picture,    q.note};
+    }
+    TableStore store(schemas::questions(), folder);
+    return store.open(TableStore::Mode::CreateIfMissing) && store.insert(rows);
+}
+
+// A record of the source format with the usual fields.
+inline QString record(int number, const QString& text, const QStringList& answers,
+                      const QString& correct, const QString& group = u"ABCD"_s,
+                      const QString& picture = {}, const QString& note = {}) {
+    QString r = u"Číslo: %1\nOTÁZKA: %2\n"_s.arg(number).arg(text);
+    for (int i = 0; i < answers.size(); ++i)
+        r += QChar(u'A' + i) + u": "_s + answers[i] + u'\n';
+    r += u"SPRÁVNĚ: "_s + correct + u"\nSkupina: "_s + group + u'\n';
+    if (!picture.isEmpty())
+        r += u"OBRÁZEK: "_s + picture + u'\n';
+    if (!note.isEmpty())
+        r += u"POZNÁMKA: "_s + note + u'\n';
+    return r + u'\n';
+}
+
+// Copies the program's pictures into a test's working folder.
+inline void copyPictures(const QString& folder) {
+    const QDir from(QStringLiteral(TARMELKA_PROGRAM_DIR "/grafika"));
+    QDir(folder).mkpath(u"grafika"_s);
+    for (const QString& name : from.entryList(QDir::Files))
+        QFile::copy(from.filePath(name), QDir(folder).filePath(u"grafika/"_s + name));
+}
+
+// Runs action on the next modal message box as soon as it is shown.
+struct ModalBox {
+    QString text;
+    QString caption;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool seen = false;
+};
+
+inline void onNextBox(ModalBox& seen, QMessageBox::StandardButton press) {
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [&seen, press, poll] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            QTimer::singleShot(10, *poll);
+            return;
+        }
+        seen = {box->text(), box->windowTitle(), box->icon(), true};
+        box->button(press)->click();
+    };
+    QTimer::singleShot(0, *poll);
+}
+
+} // namespace testing
