@@ -211,7 +211,9 @@ void QuestionArea::LayoutText(StaticText* text) {
     if (n >= 1 && n < bank::kFirstSign) {
         imgObrazek_->hide();
     } else if (n >= bank::kFirstSign && n <= kLastNumber) {
-        if (text == stOtazka_) {
+        if (text == stOtazka_ && record_.picture.isEmpty()) {
+            imgObrazek_->hide(); // a question without a picture is shown as it is
+        } else if (text == stOtazka_) {
             QString error;
             const QPixmap picture = loadPicture(paths_, record_.picture, &error);
             if (picture.isNull()) {
