@@ -236,6 +236,9 @@ void QuestionArea::LayoutText(StaticText* text) {
     if (StaticText* before = preceding(text))
         top = before->y() + before->height() +
               (text == answers_[0] || text == stPoznamka_ ? 10 : 0);
+    // The note keeps its full width, so it goes below a picture rather than under it.
+    if (text == stPoznamka_ && !imgObrazek_->isHidden())
+        top = std::max(top, imgObrazek_->y() + imgObrazek_->height() + 10);
     const int lines = lineCount(fieldOf(text), text->font(), width);
     text->setGeometry(text->x(), top, width, StaticText::kLineHeight * lines);
 }
@@ -244,6 +247,8 @@ void QuestionArea::AlignMarks() {
     for (int i = 0; i < 4; ++i) {
         marks_[i]->move(marks_[i]->x(), answers_[i]->y());
         letters_[i]->move(letters_[i]->x(), answers_[i]->y());
+        // No letter stands beside an answer the question does not have.
+        letters_[i]->setVisible(!record_.answers[i].isEmpty());
     }
 }
 
