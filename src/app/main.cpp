@@ -81,6 +81,8 @@ void THlavniFormular::buildClient() {
     pOtazky_ = new QuestionArea(run_, table1_, paths_, client_);
     pOtazky_->setGeometry(0, 0, kClientWidth, kClientHeight - kHelpHeight);
     pOtazky_->hide();
+    connect(pOtazky_, &QuestionArea::answerClicked, this, &THlavniFormular::stAClick);
+    connect(pOtazky_, &QuestionArea::rightClicked, this, &THlavniFormular::pOtazkyMouseDown);
     pPomoc_ = new HelpPanel(client_);
     pPomoc_->setGeometry(0, kClientHeight - kHelpHeight, kClientWidth, kHelpHeight);
     pPomoc_->hide();

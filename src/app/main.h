@@ -5,6 +5,7 @@
 #include "questions/questionTable.h"
 #include "questions/selection.h"
 #include "settings/settings.h"
+#include "ui/clock.h"
 #include "ui/paths.h"
 
 #include <QRandomGenerator>
@@ -32,6 +33,10 @@ public:
 
     void SetMode(Mode mode, bool on);
     void NextQuestion();
+    bool StartRun(bool examination);
+    void FindStartQuestion();
+    void EvaluateAnswer();
+    void setClock(const Clock& clock) { clock_ = clock; }
     void setRandomSeed(quint32 seed) { generator_.seed(seed); }
     Mode currentMode() const;
     void ShowHintInStatusBar(const QString& hint);
@@ -50,6 +55,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildClient();
@@ -62,6 +68,12 @@ private:
     void M1NahodnyVyberClick();
     void M2KonecRezimuClick();
     void attachMenu(QMenuBar* menu);
+    void startPracticeOrExamination(bool examination);
+    void stAClick(int answer);
+    void pOtazkyMouseDown();
+    void M2OznacSpravneClick();
+    void finishRun();
+    Selection selection() const;
 
     AppPaths paths_;
     Settings settings_;
@@ -77,6 +89,7 @@ private:
     QTimer* timer1_ = nullptr;
     QPixmap yes_, no_, mistake_;
     BankIndex index_; // of the running practice or examination
+    Clock clock_ = systemClock();
     QRandomGenerator generator_{QRandomGenerator::securelySeeded()};
 
     QMenuBar* menu1_ = nullptr;

@@ -106,5 +106,8 @@ void THlavniFormular::buildMenus() {
     connect(M1NahodnyVyber_, &QAction::triggered, this, &THlavniFormular::M1NahodnyVyberClick);
     connect(M1UlozitNastaveni_, &QAction::triggered, this, &THlavniFormular::M1UlozitNastaveniClick);
     connect(M1Prohlizet_, &QAction::triggered, this, [this] { SetMode(Mode::Browsing, true); });
+    connect(M1Procvicovat_, &QAction::triggered, this, [this] { startPracticeOrExamination(false); });
+    connect(M1Zkouset_, &QAction::triggered, this, [this] { startPracticeOrExamination(true); });
     connect(M2KonecRezimu_, &QAction::triggered, this, &THlavniFormular::M2KonecRezimuClick);
+    connect(M2OznacSpravne_, &QAction::triggered, this, &THlavniFormular::M2OznacSpravneClick);
 }

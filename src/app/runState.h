@@ -25,4 +25,8 @@ struct RunState {
     bool awaitingAnswer = false;
     QString correctLetters;
     QString questionGroup;
+
+    // Sets the run up to ask again its wrong questions, followed by the
+    // hinted ones when those are included, with fresh counters.
+    void prepareRepeat(bool withHinted);
 };

@@ -1,0 +1,45 @@
+#include "results/resultRecord.h"
+
+#include <QStringList>
+
+QString numberListText(const QList<int>& numbers) {
+    QStringList parts;
+    for (int n : numbers)
+        parts << QString::number(n);
+    return parts.join(QStringLiteral(", "));
+}
+
+QList<int> parseNumberList(const QString& text) {
+    QList<int> numbers;
+    for (const QString& part : text.split(u',', Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int n = part.trimmed().toInt(&ok);
+        if (ok)
+            numbers << n;
+    }
+    return numbers;
+}
+
+QString categoryDigits(const std::array<bool, 7>& categories) {
+    QString digits;
+    for (int i = 0; i < 7; ++i)
+        if (categories[i])
+            digits += QChar(u'1' + i);
+    return digits;
+}
+
+Row ResultRecord::toRow() const {
+    return Row{kind,          profile,     written.date(),
+               written.time(), group,      categories,
+               questionCount, wrongCount,  numberListText(wrongNumbers),
+               hintCount,     numberListText(hintNumbers), successPercent};
+}
+
+bool WriteResultRecord(const QString& folder, const ResultRecord& record, StoreError* error) {
+    TableStore store(schemas::results(), folder);
+    if (store.open(TableStore::Mode::CreateIfMissing) && store.insert({record.toRow()}))
+        return true;
+    if (error)
+        *error = store.error();
+    return false;
+}

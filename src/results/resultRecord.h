@@ -1,0 +1,39 @@
+#pragma once
+
+#include "questions/tableStore.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <array>
+
+// "12, 45, 301": question numbers as the results table stores them.
+QString numberListText(const QList<int>& numbers);
+QList<int> parseNumberList(const QString& text);
+// "137": the digits of the enabled categories in ascending order.
+QString categoryDigits(const std::array<bool, 7>& categories);
+
+inline const QString kPracticeKind = QStringLiteral("Procvičování");
+inline const QString kExaminationKind = QStringLiteral("Zkoušení");
+
+// One finished practice or examination run, as the results table keeps it.
+struct ResultRecord {
+    QString kind; // kPracticeKind or kExaminationKind
+    QString profile;
+    QDateTime written;
+    QString group;
+    QString categories;
+    int questionCount = 0;
+    int wrongCount = 0;
+    QList<int> wrongNumbers;
+    int hintCount = 0;
+    QList<int> hintNumbers;
+    int successPercent = 0;
+
+    Row toRow() const;
+};
+
+// Appends the record to Vysledky in the folder, creating the table first
+// when it does not exist yet.
+bool WriteResultRecord(const QString& folder, const ResultRecord& record, StoreError* error);
