@@ -105,6 +105,9 @@ void THlavniFormular::buildMenus() {
     connect(M1PostupnyVyber_, &QAction::triggered, this, &THlavniFormular::M1PostupnyVyberClick);
     connect(M1NahodnyVyber_, &QAction::triggered, this, &THlavniFormular::M1NahodnyVyberClick);
     connect(M1UlozitNastaveni_, &QAction::triggered, this, &THlavniFormular::M1UlozitNastaveniClick);
+    // The mode marks are set by SetMode alone, not by the click that toggles them.
+    for (QAction* a : {M1Prohlizet_, M1Procvicovat_, M1Zkouset_})
+        connect(a, &QAction::triggered, a, [a] { a->setChecked(false); });
     connect(M1Prohlizet_, &QAction::triggered, this, [this] { SetMode(Mode::Browsing, true); });
     connect(M1Procvicovat_, &QAction::triggered, this, [this] { startPracticeOrExamination(false); });
     connect(M1Zkouset_, &QAction::triggered, this, [this] { startPracticeOrExamination(true); });
