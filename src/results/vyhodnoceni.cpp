@@ -13,13 +13,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-QFont courier(const char16_t* family, int pixels, bool bold) {
-    QFont f(QString::fromUtf16(family));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
-
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x, int y,
                   const QFont& font, const QColor& colour = Qt::black) {
     auto* l = new QLabel(text, parent);
@@ -52,11 +45,11 @@ TResult::TResult(RunState& run, Settings& settings, bool examination, const QStr
     setFixedSize(342, 262);
 
     const QColor blue(0, 0, 255);
-    QFont title = courier(u"Courier New", 16, true);
+    QFont title = courierFont(16, true);
     title.setUnderline(true);
     auto* lbTyp = makeLabel(this, "lbTyp", u"Vyhodnocení procvičování"_s, 48, 15, title, QColor(0, 128, 0));
-    const QFont plain = courier(u"Courier", 13, false);
-    const QFont bold = courier(u"Courier", 13, true);
+    const QFont plain = courierFont(13);
+    const QFont bold = courierFont(13, true);
     auto* lbUzivatel = makeLabel(this, "lbUzivatel", u"Uživatel: "_s, 16, 48, bold, blue);
     makeRule(this, "Bevel1", 67);
     auto* lbSkupina = makeLabel(this, "lbSkupina", u"Skupina: "_s, 32, 77, plain);

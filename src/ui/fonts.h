@@ -7,3 +7,6 @@
 void installFontSubstitutes();
 QFont windowFont();   // "MS Sans Serif", 11 px
 QFont questionFont(); // "Arial", 16 px
+// "Courier New" and "Courier": fontconfig may answer "Courier" with a
+// proportional face, so both ask for the metric-compatible mono face directly.
+QFont courierFont(int pixels, bool bold = false);
