@@ -5,7 +5,7 @@
 // The pictures are made from the same scene data that the priority rules are
 // checked on, so a picture cannot show another situation than its question
 // asks about. Cars, signs and arrow heads come from common/krizovatky-defs.svgf.
-#include "junctionRules.h"
+#include "junctionScene.h"
 
 #include <QDir>
 #include <QFile>
