@@ -1,18 +1,12 @@
 #include "app/helpPanel.h"
 
+#include "ui/widgets.h"
+
 #include <QLabel>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x, int y) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->move(x, y);
-    l->adjustSize();
-    return l;
-}
-
 QLabel* makeMark(QWidget* parent, const char* name, int x, int y) {
     auto* l = new QLabel(parent);
     l->setObjectName(QString::fromLatin1(name));
@@ -32,25 +26,25 @@ QFrame* makeLine(QWidget* parent, const char* name, int x) {
 HelpPanel::HelpPanel(QWidget* parent) : QFrame(parent) {
     setObjectName(u"pPomoc"_s);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    lbInfo_ = makeLabel(this, "lbInfo", u"Info:"_s, 10, 8);
+    lbInfo_ = placeLabel(this, "lbInfo", u"Info:"_s, 10, 8);
     imgInfoYes_ = makeMark(this, "imgInfoYes", 40, 6);
     imgInfoNo_ = makeMark(this, "imgInfoNo", 40, 26);
     imgInfoNic_ = makeMark(this, "imgInfoNic", 40, 46);
-    lbAno_ = makeLabel(this, "lbAno", u"Správná odpověď"_s, 60, 8);
-    lbNe_ = makeLabel(this, "lbNe", u"Špatná odpověď"_s, 60, 28);
-    lbNic_ = makeLabel(this, "lbNic", u"Ignorovaná správná odpověď"_s, 60, 48);
+    lbAno_ = placeLabel(this, "lbAno", u"Správná odpověď"_s, 60, 8);
+    lbNe_ = placeLabel(this, "lbNe", u"Špatná odpověď"_s, 60, 28);
+    lbNic_ = placeLabel(this, "lbNic", u"Ignorovaná správná odpověď"_s, 60, 48);
     cara1_ = makeLine(this, "Cara1", 205);
     cara2_ = makeLine(this, "Cara2", 514);
-    lbJakNaTo_ = makeLabel(this, "lbJakNaTo",
+    lbJakNaTo_ = placeLabel(this, "lbJakNaTo",
                            u"Levým tlačítkem vyberte správné odpovědi a pravým potvrďte"_s, 212, 4);
-    lbKonecRezimu_ = makeLabel(this, "lbKonecRezimu", QString(), 212, 19);
-    lbNapoveda_ = makeLabel(this, "lbNapoveda",
+    lbKonecRezimu_ = placeLabel(this, "lbKonecRezimu", QString(), 212, 19);
+    lbNapoveda_ = placeLabel(this, "lbNapoveda",
                             u"Pro pomoc stiskněte \"Označ správnou odpověď\""_s, 212, 35);
-    lbUzivatel_ = makeLabel(this, "lbUzivatel", u"Aktivní profil uživatele: "_s, 212, 52);
-    lbSkupina_ = makeLabel(this, "lbSkupina", u"Skupina: "_s, 384, 52);
-    lbCelkemOtazek_ = makeLabel(this, "lbCelkemOtazek", u"Celkem otázek: 0"_s, 520, 8);
-    lbZbyvaOtazek_ = makeLabel(this, "lbZbyvaOtazek", u"Zbývá: 0"_s, 559, 28);
-    lbUspesnost_ = makeLabel(this, "lbUspesnost", u"Úspěšnost: 0%"_s, 539, 48);
+    lbUzivatel_ = placeLabel(this, "lbUzivatel", u"Aktivní profil uživatele: "_s, 212, 52);
+    lbSkupina_ = placeLabel(this, "lbSkupina", u"Skupina: "_s, 384, 52);
+    lbCelkemOtazek_ = placeLabel(this, "lbCelkemOtazek", u"Celkem otázek: 0"_s, 520, 8);
+    lbZbyvaOtazek_ = placeLabel(this, "lbZbyvaOtazek", u"Zbývá: 0"_s, 559, 28);
+    lbUspesnost_ = placeLabel(this, "lbUspesnost", u"Úspěšnost: 0%"_s, 539, 48);
 }
 
 void HelpPanel::place(QLabel* label, int x, int y) { label->move(x, y); }

@@ -8,6 +8,7 @@
 #include "ui/fonts.h"
 #include "ui/messages.h"
 #include "ui/pictures.h"
+#include "ui/widgets.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -27,12 +28,6 @@ constexpr int kClientWidth = 632;
 constexpr int kClientHeight = 386;
 constexpr int kHelpHeight = 70;
 
-void paint(QWidget* w, const QColor& colour) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, colour);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
 } // namespace
 
 THlavniFormular::THlavniFormular(const AppPaths& paths, QWidget* parent)
@@ -112,7 +107,7 @@ bool THlavniFormular::FormCreate() {
             w->setStatusTip(kWindowHint);
     for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(client_),
                        static_cast<QWidget*>(stavovyRadek1_), static_cast<QWidget*>(pPomoc_)})
-        paint(w, kFaceColour);
+        paintBackground(w, kFaceColour);
     run_.fromStoredResult = false;
     return true;
 }

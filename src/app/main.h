@@ -73,6 +73,7 @@ private:
     void pOtazkyMouseDown();
     void M2OznacSpravneClick();
     void finishRun();
+    void askNextQuestion();
     Selection selection() const;
 
     AppPaths paths_;

@@ -9,6 +9,7 @@
 #include "study/scoring.h"
 #include "ui/centring.h"
 #include "ui/messages.h"
+#include "ui/widgets.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -99,15 +100,17 @@ void THlavniFormular::pOtazkyMouseDown() {
                 return EvaluateAnswer();
         return; // nothing marked: the question stays open
     }
-    if (run_.remaining > 0) {
-        pOtazky_->setMarkPictures(yes_);
-        for (int i = 0; i < 4; ++i)
-            pOtazky_->mark(i)->hide();
-        run_.awaitingAnswer = true;
-        NextQuestion();
-        return;
-    }
+    if (run_.remaining > 0)
+        return askNextQuestion();
     finishRun();
+}
+
+void THlavniFormular::askNextQuestion() {
+    pOtazky_->setMarkPictures(yes_);
+    for (int i = 0; i < 4; ++i)
+        pOtazky_->mark(i)->hide();
+    run_.awaitingAnswer = true;
+    NextQuestion();
 }
 
 void THlavniFormular::finishRun() {
@@ -118,12 +121,7 @@ void THlavniFormular::finishRun() {
         pPomoc_->setSuccess(0);
         pPomoc_->setTotal(run_.questionCount);
         run_.repeatRun = true;
-        pOtazky_->setMarkPictures(yes_);
-        for (int i = 0; i < 4; ++i)
-            pOtazky_->mark(i)->hide();
-        run_.awaitingAnswer = true;
-        NextQuestion();
-        return;
+        return askNextQuestion();
     }
     SetMode(examination ? Mode::Examination : Mode::Practice, false);
 }
@@ -144,17 +142,15 @@ void THlavniFormular::EvaluateAnswer() {
     }
     run_.awaitingAnswer = false;
     QLabel* panel = pOtazky_->verdictPanel();
-    QPalette palette = panel->palette();
     if (verdict.wrong) {
         panel->setText(u"Špatně"_s);
-        palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
+        setTextColour(panel, QColor(255, 0, 0));
         run_.wrongCount += 1;
         run_.wrongNumbers.append(run_.currentNumber);
     } else {
         panel->setText(u"Správně"_s);
-        palette.setColor(QPalette::WindowText, QColor(0, 128, 0));
+        setTextColour(panel, QColor(0, 128, 0));
     }
-    panel->setPalette(palette);
     run_.successPercent =
         successPercent(run_.questionCount - run_.remaining, run_.wrongCount, run_.hintCount);
     pPomoc_->setSuccess(run_.successPercent);

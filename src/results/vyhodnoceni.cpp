@@ -5,6 +5,7 @@
 #include "settings/settings.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
+#include "ui/widgets.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -15,13 +16,9 @@ using namespace Qt::StringLiterals;
 namespace {
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x, int y,
                   const QFont& font, const QColor& colour = Qt::black) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
+    QLabel* l = placeLabel(parent, name, text, x, y);
     l->setFont(font);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, colour);
-    l->setPalette(p);
-    l->move(x, y);
+    setTextColour(l, colour);
     return l;
 }
 

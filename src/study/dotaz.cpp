@@ -2,6 +2,7 @@
 
 #include "ui/fonts.h"
 #include "ui/staticText.h"
+#include "ui/widgets.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -11,12 +12,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, int pixels = 11) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
+    QLabel* l = placeLabel(parent, name, text, x, y);
     QFont f = windowFont();
     f.setPixelSize(pixels);
     l->setFont(f);
-    l->move(x, y);
     l->adjustSize();
     return l;
 }
@@ -45,7 +44,7 @@ TDotazPZ::TDotazPZ(bool examination, bool randomOrder, int total, QWidget* owner
     QFont heading = questionFont();
     heading.setBold(true);
     lbNadpis_->setFont(heading);
-    lbNadpis_->setStyleSheet(u"color: blue"_s);
+    setTextColour(lbNadpis_, Qt::blue);
 
     sbPocet_ = makeBar(this, "sbPocet", 40);
     lbPocet_ = makeLabel(this, "lbPocet", u"Počet otázek: 20"_s, 170, 40, 13);

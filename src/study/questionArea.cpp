@@ -9,6 +9,7 @@
 #include "ui/staticText.h"
 #include "ui/textLines.h"
 #include "ui/upDown.h"
+#include "ui/widgets.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,21 +23,6 @@ namespace {
 
 constexpr int kAnswerTops[4] = {57, 81, 105, 129};
 constexpr int kLastNumber = bank::kQuestionCount;
-
-void setBackground(QWidget* w, const QColor& color) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, color);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
-
-QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int y) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->move(x, y);
-    l->adjustSize();
-    return l;
-}
 
 StaticText* staticText(QWidget* parent, const QString& name, const QRect& place) {
     auto* t = new StaticText(parent);
@@ -52,7 +38,7 @@ QuestionArea::QuestionArea(RunState& run, QuestionTable& table, const AppPaths& 
     : QFrame(parent), run_(run), table_(table), paths_(paths) {
     setObjectName(u"pOtazky"_s);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setBackground(this, Qt::white);
+    paintBackground(this, Qt::white);
     setFont(questionFont());
 
     caption_ = new QLabel(this);
@@ -61,7 +47,7 @@ QuestionArea::QuestionArea(RunState& run, QuestionTable& table, const AppPaths& 
     caption_->setWordWrap(true);
     caption_->hide();
 
-    lbCisloOtazky_ = label(this, "lbCisloOtazky", u"Otázka číslo"_s, 8, 5);
+    lbCisloOtazky_ = placeLabel(this, "lbCisloOtazky", u"Otázka číslo"_s, 8, 5);
     stOtazka_ = staticText(this, u"stOtazka"_s, {8, 24, 617, 18});
     stOtazka_->setColor(Qt::blue);
     for (int i = 0; i < 4; ++i) {
@@ -91,11 +77,11 @@ QuestionArea::QuestionArea(RunState& run, QuestionTable& table, const AppPaths& 
     pProhlizeni_->setObjectName(u"pProhlizeni"_s);
     pProhlizeni_->setGeometry(489, 263, 137, 49);
     pProhlizeni_->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setBackground(pProhlizeni_, Qt::yellow);
+    paintBackground(pProhlizeni_, Qt::yellow);
     pProhlizeni_->setFont(windowFont());
     QFont bold = windowFont();
     bold.setBold(true);
-    label(pProhlizeni_, "lbProhlizeni", u"Prohlížení na přání"_s, 14, 7)->setFont(bold);
+    placeLabel(pProhlizeni_, "lbProhlizeni", u"Prohlížení na přání"_s, 14, 7)->setFont(bold);
     pProhlizeni_->findChild<QLabel*>(u"lbProhlizeni"_s)->adjustSize();
     eCisloO_ = new QLineEdit(u"1"_s, pProhlizeni_);
     eCisloO_->setObjectName(u"eCisloO"_s);
@@ -118,7 +104,7 @@ QuestionArea::QuestionArea(RunState& run, QuestionTable& table, const AppPaths& 
     QFont verdictFont = questionFont();
     verdictFont.setBold(true);
     verdict_->setFont(verdictFont);
-    setBackground(verdict_, QColor(224, 223, 227));
+    paintBackground(verdict_, QColor(224, 223, 227));
     verdict_->hide();
 
     // Right clicks on the question's own controls count as clicks on the area.

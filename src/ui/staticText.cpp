@@ -1,6 +1,7 @@
 #include "ui/staticText.h"
 
 #include "ui/textLines.h"
+#include "ui/widgets.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,11 +13,7 @@ void StaticText::setText(const QString& text) {
     update();
 }
 
-void StaticText::setColor(const QColor& color) {
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, color);
-    setPalette(p);
-}
+void StaticText::setColor(const QColor& color) { setTextColour(this, color); }
 
 void StaticText::paintEvent(QPaintEvent*) {
     QPainter painter(this);
