@@ -56,7 +56,7 @@ inline void copyPictures(const QString& folder) {
         QFile::copy(from.filePath(name), QDir(folder).filePath(u"grafika/"_s + name));
 }
 
-// Runs action on the next modal message box as soon as it is shown.
+// What a message box showed.
 struct ModalBox {
     QString text;
     QString caption;
@@ -64,18 +64,31 @@ struct ModalBox {
     bool seen = false;
 };
 
-inline void onNextBox(ModalBox& seen, QMessageBox::StandardButton press) {
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [&seen, press, poll] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) {
-            QTimer::singleShot(10, *poll);
-            return;
+// Polls for the next modal window and hands it to act, which answers true
+// once it has dealt with it.
+inline void onNextModal(std::function<bool(QWidget*)> act) {
+    auto* timer = new QTimer(qApp);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && act(modal)) {
+            timer->stop();
+            timer->deleteLater();
         }
+    });
+    timer->start();
+}
+
+// Records the next message box and presses one of its buttons.
+inline void onNextBox(ModalBox& seen, QMessageBox::StandardButton press) {
+    onNextModal([&seen, press](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (!box)
+            return false;
         seen = {box->text(), box->windowTitle(), box->icon(), true};
         box->button(press)->click();
-    };
-    QTimer::singleShot(0, *poll);
+        return true;
+    });
 }
 
 } // namespace testing

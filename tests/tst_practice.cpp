@@ -30,14 +30,12 @@ QString fixtureBank() {
 
 // Acts on the next modal dialog of the given type once it is shown.
 template <typename Dialog> void onNextDialog(std::function<void(Dialog*)> act) {
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [act, poll] {
-        if (auto* d = qobject_cast<Dialog*>(QApplication::activeModalWidget()))
-            act(d);
-        else
-            QTimer::singleShot(10, *poll);
-    };
-    QTimer::singleShot(0, *poll);
+    testing::onNextModal([act](QWidget* modal) {
+        auto* dialog = qobject_cast<Dialog*>(modal);
+        if (dialog)
+            act(dialog);
+        return dialog != nullptr;
+    });
 }
 
 template <typename T = QWidget> T* in(QWidget* parent, const char* name) {
