@@ -146,6 +146,8 @@ private slots:
         QApplication::sendEvent(w_.get(), &cleared);
         QCOMPARE(w_->statusPanel(0)->text(), u"     Tarmelka 2003"_s);
         QCOMPARE(label("imgPozadi")->statusTip(), u"     Tarmelka 2003"_s);
+        action("M1Ukoncit")->showStatusText(child<QMenuBar>("Menu1")); // as a highlighted item does
+        QCOMPARE(w_->statusPanel(0)->text(), u"Ukončí program Tarmelka 2003"_s);
     }
 
     void statusBarAndOrderCommands() {

@@ -6,6 +6,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     installFontSubstitutes();
+    QApplication::setFont(windowFont()); // menus and message boxes are windows of their own
     THlavniFormular window(AppPaths::fromApplication());
     if (!window.FormCreate())
         return 1;
