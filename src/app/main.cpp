@@ -105,8 +105,7 @@ bool THlavniFormular::FormCreate() {
     for (QWidget* w : findChildren<QWidget*>())
         if (w->statusTip().isEmpty() && !qobject_cast<QMenuBar*>(w) && !qobject_cast<QMenu*>(w))
             w->setStatusTip(kWindowHint);
-    for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(client_),
-                       static_cast<QWidget*>(stavovyRadek1_), static_cast<QWidget*>(pPomoc_)})
+    for (QWidget* w : std::initializer_list<QWidget*>{this, client_, stavovyRadek1_, pPomoc_})
         paintBackground(w, kFaceColour);
     run_.fromStoredResult = false;
     return true;

@@ -113,6 +113,8 @@ bool TableStore::fail(const QString& text) {
     return false;
 }
 
+bool TableStore::requireOpen() { return open_ || fail(u"Tabulka není otevřena."_s); }
+
 bool TableStore::open(Mode mode) {
     close();
     error_ = {};
@@ -181,7 +183,7 @@ bool TableStore::checkOrCreateTable(Mode mode) {
 }
 
 std::optional<int> TableStore::count(const QList<Condition>& where) {
-    if (!open_ && !fail(u"Tabulka není otevřena."_s))
+    if (!requireOpen())
         return std::nullopt;
     QVariantList bound;
     QSqlQuery query(QSqlDatabase::database(connection_, false));
@@ -196,7 +198,7 @@ std::optional<int> TableStore::count(const QList<Condition>& where) {
 }
 
 std::optional<QList<Row>> TableStore::select(const QList<Condition>& where, const QString& orderBy) {
-    if (!open_ && !fail(u"Tabulka není otevřena."_s))
+    if (!requireOpen())
         return std::nullopt;
     QStringList names;
     for (const Field& f : schema_.fields)
@@ -249,8 +251,8 @@ private:
 } // namespace
 
 bool TableStore::insert(const QList<Row>& rows) {
-    if (!open_)
-        return fail(u"Tabulka není otevřena."_s);
+    if (!requireOpen())
+        return false;
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     Transaction transaction(db);
     if (!transaction.started())
@@ -276,7 +278,7 @@ bool TableStore::insert(const QList<Row>& rows) {
 }
 
 std::optional<int> TableStore::remove(const QList<Condition>& where) {
-    if (!open_ && !fail(u"Tabulka není otevřena."_s))
+    if (!requireOpen())
         return std::nullopt;
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     Transaction transaction(db);

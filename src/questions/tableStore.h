@@ -55,6 +55,7 @@ public:
 
 private:
     bool fail(const QString& text);
+    bool requireOpen();
     bool checkOrCreateTable(Mode mode);
 
     const TableSchema& schema_;
