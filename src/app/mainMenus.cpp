@@ -16,8 +16,11 @@ QAction* item(QMenu* menu, const char* name, const QString& caption, const QStri
     return action;
 }
 
-QMenu* topMenu(QMenuBar* bar, const char* name, const QString& caption, const QString& hint) {
-    QMenu* menu = bar->addMenu(caption);
+// A menu named for its title item, which carries the hint. Works for a menu
+// bar's menus and for submenus alike.
+template <typename Owner>
+QMenu* namedMenu(Owner* owner, const char* name, const QString& caption, const QString& hint) {
+    QMenu* menu = owner->addMenu(caption);
     menu->setObjectName(QString::fromLatin1(name));
     menu->menuAction()->setObjectName(QString::fromLatin1(name));
     menu->menuAction()->setStatusTip(hint);
@@ -39,10 +42,10 @@ QAction* command(QMenuBar* bar, const char* name, const QString& caption) {
 void THlavniFormular::buildMenus() {
     menu1_ = new QMenuBar(this);
     menu1_->setObjectName(u"Menu1"_s);
-    QMenu* program = topMenu(menu1_, "Program1", u"&Program"_s, u"Program..."_s);
+    QMenu* program = namedMenu(menu1_, "Program1", u"&Program"_s, u"Program..."_s);
     M1Ukoncit_ = item(program, "M1Ukoncit", u"&Ukončit"_s, u"Ukončí program Tarmelka 2003"_s);
 
-    QMenu* config = topMenu(menu1_, "Konfigurace1", u"&Konfigurace"_s, u"Konfigurace..."_s);
+    QMenu* config = namedMenu(menu1_, "Konfigurace1", u"&Konfigurace"_s, u"Konfigurace..."_s);
     M1Skupina_ = item(config, "M1Skupina", u"Zvolená skupina: B"_s,
                       u"Zobrazuje zvolenou skupinu řidičského oprávnění"_s);
     separator(config, "N3");
@@ -58,7 +61,7 @@ void THlavniFormular::buildMenus() {
     M1UlozitNastaveni_ = item(config, "M1UlozitNastaveni", u"&Uložit nastavení"_s,
                               u"Uloží nastavení programu"_s);
 
-    QMenu* start = topMenu(menu1_, "Start1", u"&Start"_s, u"Start..."_s);
+    QMenu* start = namedMenu(menu1_, "Start1", u"&Start"_s, u"Start..."_s);
     M1Prohlizet_ = item(start, "M1Prohlizet", u"&Prohlížet otázky"_s,
                         u"Spustí režim prohlížení všech 757 otázek (mimo vyřazených)"_s);
     separator(start, "N5");
@@ -69,18 +72,15 @@ void THlavniFormular::buildMenus() {
     M1Test_ = item(start, "M1Test", u"&Test na body"_s,
                    u"Vytvoří test z předpisů o provozu na pozemních komunikacích"_s);
 
-    QMenu* results = topMenu(menu1_, "Vysledky1", u"&Výsledky"_s, u"Výsledky..."_s);
-    QMenu* protocol = results->addMenu(u"Výsledk&y z"_s);
-    protocol->setObjectName(u"M1Protokol"_s);
-    protocol->menuAction()->setObjectName(u"M1Protokol"_s);
-    protocol->menuAction()->setStatusTip(u"Zobrazí výsledky z..."_s);
+    QMenu* results = namedMenu(menu1_, "Vysledky1", u"&Výsledky"_s, u"Výsledky..."_s);
+    QMenu* protocol = namedMenu(results, "M1Protokol", u"Výsledk&y z"_s, u"Zobrazí výsledky z..."_s);
     smProc_ = item(protocol, "smProc", u"P&rocvičování"_s, u"Zobrazí výsledky z procvičování otázek"_s);
     smZkou_ = item(protocol, "smZkou", u"&Zkoušení"_s, u"Zobrazí výsledky ze zkoušení otázek"_s);
     separator(results, "N1");
     M1VysledekTestu_ = item(results, "M1VysledekTestu", u"Výsledky &testu na body"_s,
                             u"Zobrazí výsledky testů z pravidel silničního provozu"_s);
 
-    QMenu* info = topMenu(menu1_, "Informace1", u"&Informace"_s, u"Informace..."_s);
+    QMenu* info = namedMenu(menu1_, "Informace1", u"&Informace"_s, u"Informace..."_s);
     M1OProgramu_ = item(info, "M1OProgramu", u"Informace o p&rogramu"_s,
                         u"Zobrazí základní informace o programu"_s);
     separator(info, "N7");
