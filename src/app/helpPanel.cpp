@@ -14,6 +14,10 @@ QLabel* makeMark(QWidget* parent, const char* name, int x, int y) {
     return l;
 }
 
+void setTop(QWidget* w, int top) {
+    w->move(w->x(), top);
+}
+
 QFrame* makeLine(QWidget* parent, const char* name, int x) {
     auto* line = new QFrame(parent);
     line->setObjectName(QString::fromLatin1(name));
@@ -35,19 +39,17 @@ HelpPanel::HelpPanel(QWidget* parent) : QFrame(parent) {
     lbNic_ = placeLabel(this, "lbNic", u"Ignorovaná správná odpověď"_s, 60, 48);
     cara1_ = makeLine(this, "Cara1", 205);
     cara2_ = makeLine(this, "Cara2", 514);
-    lbJakNaTo_ = placeLabel(this, "lbJakNaTo",
-                           u"Levým tlačítkem vyberte správné odpovědi a pravým potvrďte"_s, 212, 4);
+    lbJakNaTo_ = placeLabel(
+        this, "lbJakNaTo", u"Levým tlačítkem vyberte správné odpovědi a pravým potvrďte"_s, 212, 4);
     lbKonecRezimu_ = placeLabel(this, "lbKonecRezimu", QString(), 212, 19);
     lbNapoveda_ = placeLabel(this, "lbNapoveda",
-                            u"Pro pomoc stiskněte \"Označ správnou odpověď\""_s, 212, 35);
+                             u"Pro pomoc stiskněte \"Označ správnou odpověď\""_s, 212, 35);
     lbUzivatel_ = placeLabel(this, "lbUzivatel", u"Aktivní profil uživatele: "_s, 212, 52);
     lbSkupina_ = placeLabel(this, "lbSkupina", u"Skupina: "_s, 384, 52);
     lbCelkemOtazek_ = placeLabel(this, "lbCelkemOtazek", u"Celkem otázek: 0"_s, 520, 8);
     lbZbyvaOtazek_ = placeLabel(this, "lbZbyvaOtazek", u"Zbývá: 0"_s, 559, 28);
     lbUspesnost_ = placeLabel(this, "lbUspesnost", u"Úspěšnost: 0%"_s, 539, 48);
 }
-
-void HelpPanel::place(QLabel* label, int x, int y) { label->move(x, y); }
 
 void HelpPanel::setText(QLabel* label, const QString& text) {
     label->setText(text);
@@ -82,31 +84,31 @@ void HelpPanel::applyMode(Mode mode, bool on) {
         setText(lbKonecRezimu_, u"Pro ukončení režimu prohlížení stiskněte \"Konec režimu\""_s);
         lbNe_->setEnabled(!on);
         lbNic_->setEnabled(!on);
-        for (QWidget* w : std::initializer_list<QWidget*>{cara1_, cara2_, lbCelkemOtazek_,
-                                                          lbZbyvaOtazek_, lbUspesnost_, lbJakNaTo_,
-                                                          lbSkupina_, lbNapoveda_})
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{cara1_, cara2_, lbCelkemOtazek_, lbZbyvaOtazek_,
+                                             lbUspesnost_, lbJakNaTo_, lbSkupina_, lbNapoveda_})
             w->setVisible(!on);
-        place(lbKonecRezimu_, 284, 17);
-        place(lbUzivatel_, lbKonecRezimu_->x() + (lbKonecRezimu_->width() - lbUzivatel_->width()) / 2,
-              40);
+        lbKonecRezimu_->move(284, 17);
+        lbUzivatel_->move(
+            lbKonecRezimu_->x() + (lbKonecRezimu_->width() - lbUzivatel_->width()) / 2, 40);
         return;
     }
-    place(lbKonecRezimu_, 212, 19);
-    place(lbUzivatel_, 212, 52);
+    lbKonecRezimu_->move(212, 19);
+    lbUzivatel_->move(212, 52);
     if (mode == Mode::Examination) {
         setText(lbKonecRezimu_, u"Pro ukončení režimu zkoušení stiskněte \"Konec režimu\""_s);
         lbNapoveda_->setVisible(!on);
-        lbKonecRezimu_->move(lbKonecRezimu_->x(), 28);
-        lbUzivatel_->move(lbUzivatel_->x(), 48);
-        lbSkupina_->move(lbSkupina_->x(), 48);
-        lbJakNaTo_->move(lbJakNaTo_->x(), 8);
+        setTop(lbKonecRezimu_, 28);
+        setTop(lbUzivatel_, 48);
+        setTop(lbSkupina_, 48);
+        setTop(lbJakNaTo_, 8);
     } else if (mode == Mode::Practice) {
         setText(lbKonecRezimu_, u"Pro ukončení režimu procvičování stiskněte \"Konec režimu\""_s);
     }
     if (!on) {
-        lbKonecRezimu_->move(lbKonecRezimu_->x(), 19);
-        lbUzivatel_->move(lbUzivatel_->x(), 52);
-        lbSkupina_->move(lbSkupina_->x(), 52);
-        lbJakNaTo_->move(lbJakNaTo_->x(), 4);
+        setTop(lbKonecRezimu_, 19);
+        setTop(lbUzivatel_, 52);
+        setTop(lbSkupina_, 52);
+        setTop(lbJakNaTo_, 4);
     }
 }

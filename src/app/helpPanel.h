@@ -10,7 +10,7 @@ class QLabel;
 // marks, the instructions of the mode and the run's counters.
 class HelpPanel : public QFrame {
     Q_OBJECT
-public:
+  public:
     explicit HelpPanel(QWidget* parent);
 
     // The help panel's part of starting (on) or ending (off) a mode.
@@ -22,8 +22,7 @@ public:
     void setRemaining(int count);
     void setSuccess(int percent);
 
-private:
-    void place(QLabel* label, int x, int y);
+  private:
     void setText(QLabel* label, const QString& text);
 
     QLabel *lbInfo_, *imgInfoYes_, *imgInfoNo_, *imgInfoNic_;

@@ -63,7 +63,8 @@ void THlavniFormular::buildClient() {
     stavovyRadek1_->setSizeGripEnabled(false);
     stavovyRadek1_->setGeometry(0, kClientHeight - 20, kClientWidth, 20);
     const int widths[4] = {340, 75, 75, 150};
-    const QString texts[4] = {QString(), u"Default"_s, u"Skupina: B"_s, u"© 2003–2026 tým Tarmelka"_s};
+    const QString texts[4] = {QString(), u"Default"_s, u"Skupina: B"_s,
+                              u"© 2003–2026 tým Tarmelka"_s};
     for (int i = 0; i < 4; ++i) {
         panels_[i] = new QLabel(texts[i], stavovyRadek1_);
         panels_[i]->setObjectName(u"StavovyRadek1Panel%1"_s.arg(i));
@@ -129,8 +130,8 @@ void THlavniFormular::loadPictures() {
     if (!icon.isNull())
         setWindowIcon(icon);
     if (!problems.isEmpty())
-        msg::error(this, problems.join(u'\n') +
-                             u"\n\nProgram poběží dál, ale bez těchto obrázků."_s);
+        msg::error(this,
+                   problems.join(u'\n') + u"\n\nProgram poběží dál, ale bez těchto obrázků."_s);
 }
 
 void THlavniFormular::LoadSettings() {
@@ -147,8 +148,8 @@ void THlavniFormular::LoadSettings() {
     showSettings();
     if (loaded.invalidGroup)
         msg::error(this, u"Soubor config.ini uvádí neplatnou skupinu řidičského oprávnění "
-                         u"\"%1\". Program použije skupinu B; uložením nastavení se opraví."_s
-                             .arg(*loaded.invalidGroup));
+                         u"\"%1\". Program použije skupinu B; uložením nastavení se opraví."_s.arg(
+                             *loaded.invalidGroup));
 }
 
 void THlavniFormular::showSettings() {
@@ -163,7 +164,8 @@ void THlavniFormular::M1UlozitNastaveniClick() {
     QString error;
     const ViewChoices view{M1StavovyRadek_->isChecked(), M1PostupnyVyber_->isChecked()};
     if (!config::save(paths_.configFile(), settings_, view, &error)) {
-        msg::error(this, u"Nastavení nelze uložit do souboru %1:\n%2"_s.arg(paths_.configFile(), error));
+        msg::error(this,
+                   u"Nastavení nelze uložit do souboru %1:\n%2"_s.arg(paths_.configFile(), error));
         return;
     }
     settings_.takeSavedProfiles();
@@ -225,7 +227,8 @@ void THlavniFormular::SetMode(Mode mode, bool on) {
         M1Zkouset_->setChecked(on);
     else
         M1Procvicovat_->setChecked(on);
-    M2OznacSpravne_->setVisible(mode == Mode::Practice ? on : M2OznacSpravne_->isVisible());
+    if (mode == Mode::Practice)
+        M2OznacSpravne_->setVisible(on);
     run_.awaitingAnswer = on;
     run_.repeatRun = run_.fromStoredResult;
     for (int i = 0; i < 4; ++i)
@@ -258,7 +261,8 @@ void THlavniFormular::M2KonecRezimuClick() {
 
 void THlavniFormular::closeEvent(QCloseEvent* event) {
     if (pOtazky_->isVisible() &&
-        !msg::ask(this, u"Opravdu chcete vypnout program, i když spuštěný režim je stále aktivní?"_s)) {
+        !msg::ask(this,
+                  u"Opravdu chcete vypnout program, i když spuštěný režim je stále aktivní?"_s)) {
         event->ignore();
         return;
     }

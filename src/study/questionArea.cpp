@@ -81,8 +81,10 @@ QuestionArea::QuestionArea(RunState& run, QuestionTable& table, const AppPaths& 
     pProhlizeni_->setFont(windowFont());
     QFont bold = windowFont();
     bold.setBold(true);
-    placeLabel(pProhlizeni_, "lbProhlizeni", u"Prohlížení na přání"_s, 14, 7)->setFont(bold);
-    pProhlizeni_->findChild<QLabel*>(u"lbProhlizeni"_s)->adjustSize();
+    QLabel* lbProhlizeni =
+        placeLabel(pProhlizeni_, "lbProhlizeni", u"Prohlížení na přání"_s, 14, 7);
+    lbProhlizeni->setFont(bold);
+    lbProhlizeni->adjustSize();
     eCisloO_ = new QLineEdit(u"1"_s, pProhlizeni_);
     eCisloO_->setObjectName(u"eCisloO"_s);
     eCisloO_->setGeometry(40, 24, 33, 21);
@@ -115,7 +117,9 @@ QuestionArea::QuestionArea(RunState& run, QuestionTable& table, const AppPaths& 
         w->installEventFilter(this);
 }
 
-QString QuestionArea::caption() const { return caption_->text(); }
+QString QuestionArea::caption() const {
+    return caption_->text();
+}
 
 void QuestionArea::ShowQuestion(int number) {
     run_.currentNumber = number;
@@ -220,8 +224,8 @@ void QuestionArea::LayoutText(StaticText* text) {
         width = 597; // the note never narrows for the picture
     int top = text->y();
     if (StaticText* before = preceding(text))
-        top = before->y() + before->height() +
-              (text == answers_[0] || text == stPoznamka_ ? 10 : 0);
+        top =
+            before->y() + before->height() + (text == answers_[0] || text == stPoznamka_ ? 10 : 0);
     // The note keeps its full width, so it goes below a picture rather than under it.
     if (text == stPoznamka_ && !imgObrazek_->isHidden())
         top = std::max(top, imgObrazek_->y() + imgObrazek_->height() + 10);
