@@ -22,7 +22,7 @@ struct Samples {
         return micros[i];
     }
     void report(const char* what) {
-        std::printf("%-40s n=%-6zu median %9.1f us   p99 %9.1f us   max %9.1f us\n", what, micros.size(),
-                    percentile(0.5), percentile(0.99), percentile(1.0));
+        std::printf("%-40s n=%-6zu median %9.1f us   p99 %9.1f us   max %9.1f us\n", what,
+                    micros.size(), percentile(0.5), percentile(0.99), percentile(1.0));
     }
 };

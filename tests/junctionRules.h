@@ -54,7 +54,9 @@ inline bool conflict(const Scene& s, const User& a, const User& b) {
 
 enum class Yield { No, Yes, Undecided };
 
-inline bool turnsLeft(const User& u) { return u.to == leftOf(u.from); }
+inline bool turnsLeft(const User& u) {
+    return u.to == leftOf(u.from);
+}
 
 // Does `a` give way to `b`? Only asked of users whose paths conflict.
 inline Yield yields(const Scene& s, const User& a, const User& b) {

@@ -4,12 +4,12 @@
 #include "questions/bankSource.h"
 #include "questions/tableStore.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QTimer>
-#include <QAbstractButton>
 
 #include <functional>
 

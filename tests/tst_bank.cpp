@@ -12,8 +12,9 @@ using namespace Qt::StringLiterals;
 namespace {
 // Ranges whose every non-retired number must be in the bank; each content
 // delivery adds its range here.
-const QList<CompleteRange> kCompleteRanges{{1, 105}, {106, 210}, {211, 315}, {316, 420}, {421, 475}, {476, 500},
-                                           {501, 580}, {581, 620}, {621, 720}, {721, 757}};
+const QList<CompleteRange> kCompleteRanges{{1, 105},   {106, 210}, {211, 315}, {316, 420},
+                                           {421, 475}, {476, 500}, {501, 580}, {581, 620},
+                                           {621, 720}, {721, 757}};
 
 QList<SourceIssue> check(const QString& text, const QString& pictures = {}) {
     QList<SourceIssue> issues;
@@ -30,13 +31,14 @@ QString issuesText(const QList<SourceIssue>& issues) {
     return lines.join(u'\n');
 }
 
-const QString kGood = u"Číslo: 17\nOTÁZKA: Smí řidič telefonovat?\nA: Ano.\nB: Ne.\nC: Jen mimo obec.\n"
-                      u"SPRÁVNĚ: B\nSkupina: ABCD\n"_s;
+const QString kGood =
+    u"Číslo: 17\nOTÁZKA: Smí řidič telefonovat?\nA: Ano.\nB: Ne.\nC: Jen mimo obec.\n"
+    u"SPRÁVNĚ: B\nSkupina: ABCD\n"_s;
 } // namespace
 
 class BankTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void categoriesAndRetiredNumbers() {
         QCOMPARE(bank::categoryOf(420), 1);
         QVERIFY(bank::isRetired(420));
@@ -78,9 +80,11 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("line");
         QTest::addColumn<QString>("fragment");
-        QTest::newRow("unknown field") << u"# 1-20\n\nČíslo: 3\nOTAZKA: x\n"_s << 4 << u"neznámé pole"_s;
-        QTest::newRow("missing SPRÁVNĚ") << u"# 1-20\n\nČíslo: 3\nOTÁZKA: x?\nA: a.\nB: b.\nSkupina: ABCD\n"_s << 3
-                                        << u"SPRÁVNĚ"_s;
+        QTest::newRow("unknown field")
+            << u"# 1-20\n\nČíslo: 3\nOTAZKA: x\n"_s << 4 << u"neznámé pole"_s;
+        QTest::newRow("missing SPRÁVNĚ")
+            << u"# 1-20\n\nČíslo: 3\nOTÁZKA: x?\nA: a.\nB: b.\nSkupina: ABCD\n"_s << 3
+            << u"SPRÁVNĚ"_s;
         QTest::newRow("duplicate") << u"# 1-20\n"_s + kGood + u"\n"_s + kGood << 10 << u"dvakrát"_s;
         QTest::newRow("no range line") << kGood << 1 << u"rozsah"_s;
     }
@@ -100,14 +104,19 @@ private slots:
         QTest::addColumn<QString>("replacement");
         QTest::addColumn<QString>("fragment");
         QTest::newRow("fine") << QString() << QString() << QString();
-        QTest::newRow("number outside bank") << u"Číslo: 17"_s << u"Číslo: 900"_s << u"mimo 1 až 757"_s;
-        QTest::newRow("outside file range") << u"Číslo: 17"_s << u"Číslo: 25"_s << u"rozsah souboru"_s;
+        QTest::newRow("number outside bank")
+            << u"Číslo: 17"_s << u"Číslo: 900"_s << u"mimo 1 až 757"_s;
+        QTest::newRow("outside file range")
+            << u"Číslo: 17"_s << u"Číslo: 25"_s << u"rozsah souboru"_s;
         QTest::newRow("retired") << u"Číslo: 17"_s << u"Číslo: 8"_s << u"vyřazená"_s;
-        QTest::newRow("letters out of order") << u"SPRÁVNĚ: B"_s << u"SPRÁVNĚ: CA"_s << u"seřazená"_s;
-        QTest::newRow("empty answer named") << u"SPRÁVNĚ: B"_s << u"SPRÁVNĚ: D"_s << u"prázdnou odpověď"_s;
+        QTest::newRow("letters out of order")
+            << u"SPRÁVNĚ: B"_s << u"SPRÁVNĚ: CA"_s << u"seřazená"_s;
+        QTest::newRow("empty answer named")
+            << u"SPRÁVNĚ: B"_s << u"SPRÁVNĚ: D"_s << u"prázdnou odpověď"_s;
         QTest::newRow("bad group") << u"Skupina: ABCD"_s << u"Skupina: BA"_s << u"Skupina"_s;
-        QTest::newRow("picture below 621") << u"Skupina: ABCD"_s << u"Skupina: ABCD\nOBRÁZEK: grafika\\x.jpg"_s
-                                          << u"nesmí mít OBRÁZEK"_s;
+        QTest::newRow("picture below 621")
+            << u"Skupina: ABCD"_s << u"Skupina: ABCD\nOBRÁZEK: grafika\\x.jpg"_s
+            << u"nesmí mít OBRÁZEK"_s;
         QTest::newRow("outside Windows-1250") << u"Ano."_s << u"Ano ☺."_s << u"Windows-1250"_s;
     }
     void contentRules() {
@@ -129,8 +138,9 @@ private slots:
 
     void picturesMustBeBuilt() {
         QTemporaryDir dir;
-        const QString sign = u"# 621-720\nČíslo: 650\nOTÁZKA: Tato značka:\nA: a.\nB: b.\nSPRÁVNĚ: A\n"
-                             u"Skupina: ABCD\nOBRÁZEK: grafika\\znacky\\A1a.jpg\n"_s;
+        const QString sign =
+            u"# 621-720\nČíslo: 650\nOTÁZKA: Tato značka:\nA: a.\nB: b.\nSPRÁVNĚ: A\n"
+            u"Skupina: ABCD\nOBRÁZEK: grafika\\znacky\\A1a.jpg\n"_s;
         QVERIFY(issuesText(check(sign, dir.path())).contains(u"nevytváří"_s));
         QVERIFY(issuesText(check(QString(sign).remove(u"OBRÁZEK: grafika\\znacky\\A1a.jpg\n"_s)))
                     .contains(u"musí mít OBRÁZEK"_s));
@@ -154,7 +164,8 @@ private slots:
     }
 
     void realBankFollowsEveryRule() {
-        const BankSource source = readBankFolder(QStringLiteral(TARMELKA_SOURCE_DIR "/data/otazky"));
+        const BankSource source =
+            readBankFolder(QStringLiteral(TARMELKA_SOURCE_DIR "/data/otazky"));
         const QList<SourceIssue> issues =
             validateBank(source, QStringLiteral(TARMELKA_PROGRAM_DIR), kCompleteRanges);
         QVERIFY2(issues.isEmpty(), qPrintable(issuesText(issues)));

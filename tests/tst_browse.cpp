@@ -20,9 +20,10 @@ using testing::ModalBox;
 using testing::record;
 
 namespace {
-const QString kLong = u"Řidič, který se chystá odbočit vlevo na křižovatce, kde je provoz řízen "
-                      u"světelnými signály, musí dát přednost protijedoucím vozidlům jedoucím přímo "
-                      u"i odbočujícím vpravo a také chodcům, kteří přecházejí pozemní komunikaci."_s;
+const QString kLong =
+    u"Řidič, který se chystá odbočit vlevo na křižovatce, kde je provoz řízen "
+    u"světelnými signály, musí dát přednost protijedoucím vozidlům jedoucím přímo "
+    u"i odbočujícím vpravo a také chodcům, kteří přecházejí pozemní komunikaci."_s;
 
 QString fixtureBank() {
     return u"# 1-757\n"_s +
@@ -30,9 +31,10 @@ QString fixtureBank() {
                   u"Poznámka k první otázce."_s) +
            record(3, kLong, {kLong, u"Krátká."_s, kLong}, u"B"_s, u"ABCD"_s, {}, kLong) +
            record(600, u"Bez obrázku?"_s, {u"Ano."_s, u"Ne."_s}, u"A"_s) +
-           record(650, kLong, {kLong, u"Ne."_s, u"Ano."_s}, u"A"_s, u"ABCD"_s, u"grafika\\znacky\\A1a.jpg"_s,
-                  kLong) +
-           record(651, u"Chybí obrázek?"_s, {u"Ano."_s, u"Ne."_s}, u"A"_s, u"ABCD"_s, u"grafika\\znacky\\nic.jpg"_s) +
+           record(650, kLong, {kLong, u"Ne."_s, u"Ano."_s}, u"A"_s, u"ABCD"_s,
+                  u"grafika\\znacky\\A1a.jpg"_s, kLong) +
+           record(651, u"Chybí obrázek?"_s, {u"Ano."_s, u"Ne."_s}, u"A"_s, u"ABCD"_s,
+                  u"grafika\\znacky\\nic.jpg"_s) +
            record(730, kLong, {kLong, u"Ne."_s, u"Ano."_s, u"Možná."_s}, u"D"_s, u"ABCD"_s,
                   u"grafika\\krizovatky\\k0730.jpg"_s) +
            record(757, u"Poslední?"_s, {u"Ano."_s, u"Ne."_s}, u"B"_s);
@@ -64,7 +66,7 @@ class BrowseTest : public QObject {
     }
     QString number() { return child<QLabel>("lbCisloOtazky")->text(); }
 
-private slots:
+  private slots:
     void initTestCase() {
         installFontSubstitutes();
         QVERIFY(testing::makeBank(dir_.path(), fixtureBank()));
@@ -86,7 +88,8 @@ private slots:
         QCOMPARE(child<StaticText>("stOtazka")->text(), u"První otázka?"_s);
         QVERIFY(child("stPoznamka")->isVisible());
         QCOMPARE(child<StaticText>("stPoznamka")->text(), u"Poznámka k první otázce."_s);
-        QVERIFY(child("imgA")->isVisible() && !child("imgB")->isVisible() && child("imgC")->isVisible());
+        QVERIFY(child("imgA")->isVisible() && !child("imgB")->isVisible() &&
+                child("imgC")->isVisible());
         QVERIFY(!child<QLabel>("imgA")->pixmap().isNull());
         QCOMPARE(child("stOtazka")->geometry(), QRect(8, 24, 617, 18));
         QCOMPARE(child("stA")->geometry(), QRect(45, 52, 580, 18));
@@ -123,7 +126,8 @@ private slots:
         QCOMPARE(w_->questionArea()->caption(),
                  u"Otázka vyřazena v srpnu 2001 či po novele zákona 247/00 Sb. v lednu 2002"_s);
         QVERIFY(child("pOtazkyCaption")->isVisible());
-        for (const char* name : {"stOtazka", "stA", "stD", "lbA", "lbD", "imgA", "imgC", "imgObrazek"})
+        for (const char* name :
+             {"stOtazka", "stA", "stD", "lbA", "lbD", "imgA", "imgC", "imgObrazek"})
             QVERIFY2(!child(name)->isVisible(), name);
         QCOMPARE(child<StaticText>("stPoznamka")->text(), QString());
         child<QToolButton>("sb1Up")->click();
@@ -195,7 +199,8 @@ private slots:
         QWidget* picture = child("imgObrazek");
         QCOMPARE(picture->isVisible(), pictureWidth > 0);
         if (pictureWidth)
-            QCOMPARE(picture->geometry(), QRect(left, 8, pictureWidth, pictureWidth == 96 ? 96 : 175));
+            QCOMPARE(picture->geometry(),
+                     QRect(left, 8, pictureWidth, pictureWidth == 96 ? 96 : 175));
         QCOMPARE(child("stOtazka")->width(), 617 - pictureWidth);
         QCOMPARE(child("stA")->width(), 580 - pictureWidth);
         QCOMPARE(child("stPoznamka")->width(), 597);
@@ -209,7 +214,8 @@ private slots:
         QCOMPARE(child("imgA")->y(), child("stA")->y());
         const int noteTop = child("stD")->y() + child("stD")->height() + 10;
         if (pictureWidth) // a note that would run under the picture goes below it
-            QCOMPARE(child("stPoznamka")->y(), std::max(noteTop, picture->geometry().bottom() + 1 + 10));
+            QCOMPARE(child("stPoznamka")->y(),
+                     std::max(noteTop, picture->geometry().bottom() + 1 + 10));
         else
             QCOMPARE(child("stPoznamka")->y(), noteTop);
     }

@@ -29,17 +29,18 @@ QByteArray read(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-const char* kDefaultsFile = "[Kategorie otazek]\r\nPravidla provozu=1\r\nRidicke opravneni=1\r\n"
-                            "Silnicni zakon=1\r\nZdravoveda=1\r\nPodminky provozu=1\r\nZnacky=1\r\n"
-                            "Krizovatky=1\r\n\r\n[Skupina]\r\nSkupina=B\r\n\r\n[Protokoly]\r\n"
-                            "Procvicovani=0\r\nZkouseni=0\r\nTest=0\r\n\r\n[Konfigurace]\r\n"
-                            "Stavovy radek=1\r\nPostupny vyber otazek=1\r\n\r\n[Profily]\r\nPocet=1\r\n"
-                            "1=Default\r\nAktivni=Default\r\n\r\n";
+const char* kDefaultsFile =
+    "[Kategorie otazek]\r\nPravidla provozu=1\r\nRidicke opravneni=1\r\n"
+    "Silnicni zakon=1\r\nZdravoveda=1\r\nPodminky provozu=1\r\nZnacky=1\r\n"
+    "Krizovatky=1\r\n\r\n[Skupina]\r\nSkupina=B\r\n\r\n[Protokoly]\r\n"
+    "Procvicovani=0\r\nZkouseni=0\r\nTest=0\r\n\r\n[Konfigurace]\r\n"
+    "Stavovy radek=1\r\nPostupny vyber otazek=1\r\n\r\n[Profily]\r\nPocet=1\r\n"
+    "1=Default\r\nAktivni=Default\r\n\r\n";
 } // namespace
 
 class ConfigTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void integerSwitches_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("value");
@@ -107,9 +108,11 @@ private slots:
     void switchesAndProfilesAreRead() {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"config.ini"_s);
-        write(path, cp1250(u"[Kategorie otazek]\r\nPravidla provozu=0\r\nZnacky=0x0\r\nKrizovatky=true\r\n"
-                           u"[Konfigurace]\r\nStavovy radek=0\r\nPostupny vyber otazek=$0\r\n"
-                           u"[Profily]\r\nPocet=2\r\n1=Jiří Šťastný\r\n2=Eva\r\nAktivni=Eva\r\n"_s));
+        write(
+            path,
+            cp1250(u"[Kategorie otazek]\r\nPravidla provozu=0\r\nZnacky=0x0\r\nKrizovatky=true\r\n"
+                   u"[Konfigurace]\r\nStavovy radek=0\r\nPostupny vyber otazek=$0\r\n"
+                   u"[Profily]\r\nPocet=2\r\n1=Jiří Šťastný\r\n2=Eva\r\nAktivni=Eva\r\n"_s));
         const config::Loaded loaded = config::load(path);
         const Settings& s = loaded.settings;
         QVERIFY(!s.categories[0] && s.categories[1] && !s.categories[5] && s.categories[6]);
@@ -125,9 +128,13 @@ private slots:
         QTest::addColumn<int>("profiles");
         QTest::addColumn<QString>("group");
         QTest::addColumn<QString>("invalid");
-        QTest::newRow("count zero") << QByteArray("[Profily]\nPocet=0\n[Skupina]\nSkupina=B\n") << 1 << u"B"_s << QString();
-        QTest::newRow("count too large") << QByteArray("[Profily]\nPocet=500\n[Skupina]\nSkupina=T\n") << 30 << u"T"_s << QString();
-        QTest::newRow("unknown group") << QByteArray("[Skupina]\nSkupina=Z\n") << 1 << u"B"_s << u"Z"_s;
+        QTest::newRow("count zero")
+            << QByteArray("[Profily]\nPocet=0\n[Skupina]\nSkupina=B\n") << 1 << u"B"_s << QString();
+        QTest::newRow("count too large")
+            << QByteArray("[Profily]\nPocet=500\n[Skupina]\nSkupina=T\n") << 30 << u"T"_s
+            << QString();
+        QTest::newRow("unknown group")
+            << QByteArray("[Skupina]\nSkupina=Z\n") << 1 << u"B"_s << u"Z"_s;
         QTest::newRow("empty group") << QByteArray("[Profily]\nPocet=1\n") << 1 << u"B"_s << u""_s;
     }
     void handEditedValuesStayUsable() {
@@ -149,8 +156,9 @@ private slots:
     void saveKeepsUnknownPartsAndDropsComments() {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"config.ini"_s);
-        write(path, "; comment before everything\n[Vlastni]\nklic = hodnota \n; comment\n"
-                    "[skupina]\nskupina=D\nbarva=modra\n[Profily]\nPocet=3\n1=a\n2=b\n3=c\nstary=x\n");
+        write(path,
+              "; comment before everything\n[Vlastni]\nklic = hodnota \n; comment\n"
+              "[skupina]\nskupina=D\nbarva=modra\n[Profily]\nPocet=3\n1=a\n2=b\n3=c\nstary=x\n");
         Settings s;
         s.group = u"C"_s;
         s.profileCount = 2;
@@ -160,11 +168,14 @@ private slots:
         QVERIFY(config::save(path, s, ViewChoices{false, false}, &error));
         QStringDecoder decode("windows-1250");
         const QString text = decode(read(path));
-        QVERIFY(text.startsWith(u"[Vlastni]\r\nklic=hodnota\r\n\r\n[skupina]\r\nskupina=C\r\nbarva=modra\r\n\r\n"_s));
+        QVERIFY(text.startsWith(
+            u"[Vlastni]\r\nklic=hodnota\r\n\r\n[skupina]\r\nskupina=C\r\nbarva=modra\r\n\r\n"_s));
         QVERIFY(!text.contains(u';'));
-        QVERIFY(text.endsWith(u"[Profily]\r\nPocet=2\r\n1=Žofie\r\n2=Ondřej\r\nAktivni=Ondřej\r\n\r\n"_s));
+        QVERIFY(text.endsWith(
+            u"[Profily]\r\nPocet=2\r\n1=Žofie\r\n2=Ondřej\r\nAktivni=Ondřej\r\n\r\n"_s));
         QVERIFY(!text.contains(u"3=c"_s) && !text.contains(u"stary"_s));
-        QVERIFY(text.contains(u"[Konfigurace]\r\nStavovy radek=0\r\nPostupny vyber otazek=0\r\n"_s));
+        QVERIFY(
+            text.contains(u"[Konfigurace]\r\nStavovy radek=0\r\nPostupny vyber otazek=0\r\n"_s));
         QCOMPARE(config::load(path).settings.profiles[1], u"Ondřej"_s);
     }
 

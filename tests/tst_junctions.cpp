@@ -110,45 +110,64 @@ QString describe(const Scene& s, const Order& order) {
 class TestJunctions : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     // The rules themselves, on textbook situations whose outcome every learner knows.
     void rules_data() {
         QTest::addColumn<QString>("scene");
         QTest::addColumn<QString>("expected"); // steps of users free together, or a problem
 
-        QTest::newRow("right-hand rule") << QStringLiteral(
-            "scene 1\narms N E S W\nuser a car S N\nuser b car W E\nend") << QStringLiteral("a b");
-        QTest::newRow("four straight without signs deadlock") << QStringLiteral(
-            "scene 1\narms N E S W\nuser a car N S\nuser b car E W\nuser c car S N\n"
-            "user d car W E\nend") << QStringLiteral("deadlock");
-        QTest::newRow("oncoming straight pass together") << QStringLiteral(
-            "scene 1\narms N E S W\nuser a car N S\nuser b car S N\nend") << QStringLiteral("a+b");
-        QTest::newRow("opposite left turns pass together") << QStringLiteral(
-            "scene 1\narms N E S W\nuser a car N E\nuser b car S W\nend") << QStringLiteral("a+b");
-        QTest::newRow("left turn waits for oncoming right turn") << QStringLiteral(
-            "scene 1\narms N E S W\nuser a car S W\nuser b car N W\nend") << QStringLiteral("b a");
-        QTest::newRow("give-way sign beats the right-hand rule") << QStringLiteral(
-            "scene 1\narms N E S W\nmain W E\nsign S P4\nsign N P4\nuser a car S N\n"
-            "user b car W E\nend") << QStringLiteral("b a");
-        QTest::newRow("tram from the left without signs") << QStringLiteral(
-            "scene 1\narms N E S W\nuser a car S N\nuser t tram W E\nend") << QStringLiteral("t a");
-        QTest::newRow("tram on the side road waits") << QStringLiteral(
-            "scene 1\narms N E S W\nmain W E\nsign S P4\nsign N P4\nuser t tram S N\n"
-            "user b car E W\nend") << QStringLiteral("b t");
-        QTest::newRow("car beside a straight tram passes it") << QStringLiteral(
-            "scene 1\narms N E S W\nuser a car N W\nuser t tram N S\nend") << QStringLiteral("a+t");
-        QTest::newRow("emergency from the stop sign") << QStringLiteral(
-            "scene 1\narms N E S W\nmain W E\nsign N P6\nsign S P6\nuser e emergency N S\n"
-            "user b car W E\nend") << QStringLiteral("e b");
-        QTest::newRow("roundabout with give-way") << QStringLiteral(
-            "scene 1\narms N E S W\nroundabout\nsign S P4\nuser c car W N incircle\n"
-            "user a car S N\nend") << QStringLiteral("c a");
-        QTest::newRow("roundabout without give-way") << QStringLiteral(
-            "scene 1\narms N E S W\nroundabout\nuser c car W N incircle\nuser a car S N\nend")
+        QTest::newRow("right-hand rule")
+            << QStringLiteral("scene 1\narms N E S W\nuser a car S N\nuser b car W E\nend")
+            << QStringLiteral("a b");
+        QTest::newRow("four straight without signs deadlock")
+            << QStringLiteral(
+                   "scene 1\narms N E S W\nuser a car N S\nuser b car E W\nuser c car S N\n"
+                   "user d car W E\nend")
+            << QStringLiteral("deadlock");
+        QTest::newRow("oncoming straight pass together")
+            << QStringLiteral("scene 1\narms N E S W\nuser a car N S\nuser b car S N\nend")
+            << QStringLiteral("a+b");
+        QTest::newRow("opposite left turns pass together")
+            << QStringLiteral("scene 1\narms N E S W\nuser a car N E\nuser b car S W\nend")
+            << QStringLiteral("a+b");
+        QTest::newRow("left turn waits for oncoming right turn")
+            << QStringLiteral("scene 1\narms N E S W\nuser a car S W\nuser b car N W\nend")
+            << QStringLiteral("b a");
+        QTest::newRow("give-way sign beats the right-hand rule")
+            << QStringLiteral(
+                   "scene 1\narms N E S W\nmain W E\nsign S P4\nsign N P4\nuser a car S N\n"
+                   "user b car W E\nend")
+            << QStringLiteral("b a");
+        QTest::newRow("tram from the left without signs")
+            << QStringLiteral("scene 1\narms N E S W\nuser a car S N\nuser t tram W E\nend")
+            << QStringLiteral("t a");
+        QTest::newRow("tram on the side road waits")
+            << QStringLiteral(
+                   "scene 1\narms N E S W\nmain W E\nsign S P4\nsign N P4\nuser t tram S N\n"
+                   "user b car E W\nend")
+            << QStringLiteral("b t");
+        QTest::newRow("car beside a straight tram passes it")
+            << QStringLiteral("scene 1\narms N E S W\nuser a car N W\nuser t tram N S\nend")
+            << QStringLiteral("a+t");
+        QTest::newRow("emergency from the stop sign")
+            << QStringLiteral(
+                   "scene 1\narms N E S W\nmain W E\nsign N P6\nsign S P6\nuser e emergency N S\n"
+                   "user b car W E\nend")
+            << QStringLiteral("e b");
+        QTest::newRow("roundabout with give-way")
+            << QStringLiteral(
+                   "scene 1\narms N E S W\nroundabout\nsign S P4\nuser c car W N incircle\n"
+                   "user a car S N\nend")
+            << QStringLiteral("c a");
+        QTest::newRow("roundabout without give-way")
+            << QStringLiteral("scene 1\narms N E S W\nroundabout\nuser c car W N incircle\nuser a "
+                              "car S N\nend")
             << QStringLiteral("a c");
-        QTest::newRow("roundabout car far away") << QStringLiteral(
-            "scene 1\narms N E S W\nroundabout\nsign E P4\nuser c car W N incircle\n"
-            "user a car E W\nend") << QStringLiteral("c+a");
+        QTest::newRow("roundabout car far away")
+            << QStringLiteral(
+                   "scene 1\narms N E S W\nroundabout\nsign E P4\nuser c car W N incircle\n"
+                   "user a car E W\nend")
+            << QStringLiteral("c+a");
     }
     void rules() {
         QFETCH(QString, scene);
@@ -170,8 +189,9 @@ private slots:
             QCOMPARE(numbers.contains(n), used);
             QCOMPARE(junctionQuestions().count(n) == 1, used);
             if (used)
-                QCOMPARE(junctionQuestions().at(n).picture,
-                         QStringLiteral("grafika\\krizovatky\\k%1.jpg").arg(n, 4, 10, QLatin1Char('0')));
+                QCOMPARE(
+                    junctionQuestions().at(n).picture,
+                    QStringLiteral("grafika\\krizovatky\\k%1.jpg").arg(n, 4, 10, QLatin1Char('0')));
         }
     }
 
@@ -257,7 +277,8 @@ private slots:
                 right = named == (s.ask == QLatin1String("first") ? truth.first() : truth.last());
             }
             QVERIFY2(right == (i == correct),
-                     qPrintable(QStringLiteral("%1 %2: rules give %3").arg(QChar(u'A' + i))
+                     qPrintable(QStringLiteral("%1 %2: rules give %3")
+                                    .arg(QChar(u'A' + i))
                                     .arg(answer, truth.join(QStringLiteral(", ")))));
         }
     }

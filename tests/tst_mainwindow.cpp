@@ -20,7 +20,8 @@ using testing::ModalBox;
 namespace {
 QString fixtureBank() {
     using testing::record;
-    return u"# 1-757\n"_s + record(1, u"První otázka?"_s, {u"Ano."_s, u"Ne."_s, u"Možná."_s}, u"A"_s) +
+    return u"# 1-757\n"_s +
+           record(1, u"První otázka?"_s, {u"Ano."_s, u"Ne."_s, u"Možná."_s}, u"A"_s) +
            record(3, u"Třetí otázka?"_s, {u"Ano."_s, u"Ne."_s}, u"B"_s);
 }
 } // namespace
@@ -52,7 +53,7 @@ class MainWindowTest : public QObject {
         w_->show();
     }
 
-private slots:
+  private slots:
     void initTestCase() {
         installFontSubstitutes();
         paths_ = {dir_.path(), dir_.path()};
@@ -166,8 +167,10 @@ private slots:
 
     void configIsAppliedAtStart() {
         w_.reset();
-        writeConfig("[Kategorie otazek]\r\nPravidla provozu=0\r\nRidicke opravneni=0\r\nSilnicni zakon=0\r\n"
-                    "Zdravoveda=0\r\nPodminky provozu=0\r\nZnacky=0\r\nKrizovatky=0\r\n[Skupina]\r\nSkupina=C\r\n"
+        writeConfig("[Kategorie otazek]\r\nPravidla provozu=0\r\nRidicke opravneni=0\r\nSilnicni "
+                    "zakon=0\r\n"
+                    "Zdravoveda=0\r\nPodminky "
+                    "provozu=0\r\nZnacky=0\r\nKrizovatky=0\r\n[Skupina]\r\nSkupina=C\r\n"
                     "[Konfigurace]\r\nStavovy radek=0\r\nPostupny vyber otazek=0\r\n"
                     "[Profily]\r\nPocet=1\r\n1=Jana\r\nAktivni=Jana\r\n");
         start();
@@ -314,7 +317,8 @@ private slots:
         ModalBox box;
         testing::onNextBox(box, QMessageBox::No);
         QVERIFY(!w_->close());
-        QCOMPARE(box.text, u"Opravdu chcete vypnout program, i když spuštěný režim je stále aktivní?"_s);
+        QCOMPARE(box.text,
+                 u"Opravdu chcete vypnout program, i když spuštěný režim je stále aktivní?"_s);
         QVERIFY(w_->isVisible());
         testing::onNextBox(box, QMessageBox::Yes);
         QVERIFY(w_->close());
@@ -324,8 +328,18 @@ private slots:
         {
             TableStore results(schemas::results(), dir_.path());
             QVERIFY(results.open(TableStore::Mode::CreateIfMissing));
-            Row row{u"Zkoušení"_s, u"Odebraný"_s, QDate(2026, 1, 1), QTime(1, 2, 3), u"B"_s, u"1"_s, 1, 0,
-                    QString(), 0, QString(), 100};
+            Row row{u"Zkoušení"_s,
+                    u"Odebraný"_s,
+                    QDate(2026, 1, 1),
+                    QTime(1, 2, 3),
+                    u"B"_s,
+                    u"1"_s,
+                    1,
+                    0,
+                    QString(),
+                    0,
+                    QString(),
+                    100};
             Row kept = row;
             kept[1] = u"Default"_s;
             QVERIFY(results.insert({row, kept}));

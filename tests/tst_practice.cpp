@@ -23,8 +23,9 @@ namespace {
 QString fixtureBank() {
     QString text = u"# 1-757\n"_s;
     for (int n : {1, 3, 4, 5, 6})
-        text += record(n, u"Otázka %1?"_s.arg(n), {u"První."_s, u"Druhá."_s, u"Třetí."_s, u"Čtvrtá."_s},
-                       n == 4 ? u"AB"_s : u"A"_s, n == 6 ? u"C"_s : u"ABCD"_s);
+        text +=
+            record(n, u"Otázka %1?"_s.arg(n), {u"První."_s, u"Druhá."_s, u"Třetí."_s, u"Čtvrtá."_s},
+                   n == 4 ? u"AB"_s : u"A"_s, n == 6 ? u"C"_s : u"ABCD"_s);
     return text;
 }
 
@@ -79,7 +80,7 @@ class PracticeTest : public QObject {
         return store.open(TableStore::Mode::ReadOnly) ? store.count().value_or(-1) : 0;
     }
 
-private slots:
+  private slots:
     void initTestCase() {
         installFontSubstitutes();
         QVERIFY(testing::makeBank(dir_.path(), fixtureBank()));
@@ -195,17 +196,20 @@ private slots:
         QString counts, soubor;
         bool repeatEnabled = false;
         onNextDialog<TResult>([&](TResult* d) {
-            counts = in<QLabel>(d, "lbPocet")->text() + u'|' + in<QLabel>(d, "lbSpravne")->text() + u'|' +
-                     in<QLabel>(d, "lbSpatne")->text() + u'|' + in<QLabel>(d, "lbSNapovedou")->text() + u'|' +
+            counts = in<QLabel>(d, "lbPocet")->text() + u'|' + in<QLabel>(d, "lbSpravne")->text() +
+                     u'|' + in<QLabel>(d, "lbSpatne")->text() + u'|' +
+                     in<QLabel>(d, "lbSNapovedou")->text() + u'|' +
                      in<QLabel>(d, "lbUspesnost")->text();
             soubor = in<QLabel>(d, "lbSoubor")->text();
             repeatEnabled = in(d, "btnPrezkouset")->isEnabled();
             in<QPushButton>(d, "btnPrezkouset")->click();
         });
         rightClick();
-        QCOMPARE(counts, u"Počet otázek: 4|Správných odpovědí: 1|Špatných odpovědí: 2|Použití nápovědy: 1|"
-                         u"Úspěšnost: 33%"_s);
-        QCOMPARE(soubor, u"Byl vytvořen protokol - přístupen je z menu Výsledky -> Protokol z..."_s);
+        QCOMPARE(counts,
+                 u"Počet otázek: 4|Správných odpovědí: 1|Špatných odpovědí: 2|Použití nápovědy: 1|"
+                 u"Úspěšnost: 33%"_s);
+        QCOMPARE(soubor,
+                 u"Byl vytvořen protokol - přístupen je z menu Výsledky -> Protokol z..."_s);
         QVERIFY(repeatEnabled);
 
         TableStore store(schemas::results(), dir_.path());
@@ -334,8 +338,9 @@ private slots:
         run.wrongNumbers = {7};
         ModalBox box;
         testing::onNextBox(box, QMessageBox::Ok);
-        TResult dialog(run, w_->settings(), false, dir_.path(), [] { return QDateTime::currentDateTime(); },
-                       w_.get());
+        TResult dialog(
+            run, w_->settings(), false, dir_.path(), [] { return QDateTime::currentDateTime(); },
+            w_.get());
         QVERIFY(box.seen);
         QVERIFY(box.text.contains(u"Vysledky.DB"_s));
         QCOMPARE(in<QLabel>(&dialog, "lbSpravne")->text(), u"Správných odpovědí: 9"_s);

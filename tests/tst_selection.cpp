@@ -40,7 +40,7 @@ class SelectionTest : public QObject {
     Q_OBJECT
     BankIndex index_ = fixtureIndex();
 
-private slots:
+  private slots:
     void countsOnlyWhatTheDrawCanGive_data() {
         QTest::addColumn<QString>("group");
         QTest::addColumn<int>("expected");
@@ -48,7 +48,10 @@ private slots:
         for (int n = 1; n <= 757; ++n) {
             if (bank::isRetired(n))
                 continue; // 420 is in the table but never asked
-            const QString g = n == 5 ? u"ABCDE"_s : n % 10 == 0 ? u"C"_s : n % 10 == 1 ? u"AB"_s : u"ABCD"_s;
+            const QString g = n == 5        ? u"ABCDE"_s
+                              : n % 10 == 0 ? u"C"_s
+                              : n % 10 == 1 ? u"AB"_s
+                                            : u"ABCD"_s;
             b += g.contains(u'B');
             c += g.contains(u'C');
             t += g == u"ABCD"_s;
@@ -76,10 +79,11 @@ private slots:
     void sequentialSkipsRetiredAndWraps() {
         const Selection s{only(1), u"B"_s};
         QCOMPARE(s.nextSequential(index_, 0), 1);
-        QCOMPARE(s.nextSequential(index_, 1), 3);   // 2 is retired
-        QCOMPARE(s.nextSequential(index_, 7), 9);   // 8 is retired
-        QCOMPARE(s.nextSequential(index_, 9), 11);  // 10 is for C only
-        QCOMPARE(s.nextSequential(index_, 419), 1); // 420 retired, then the other categories are off
+        QCOMPARE(s.nextSequential(index_, 1), 3);  // 2 is retired
+        QCOMPARE(s.nextSequential(index_, 7), 9);  // 8 is retired
+        QCOMPARE(s.nextSequential(index_, 9), 11); // 10 is for C only
+        QCOMPARE(s.nextSequential(index_, 419),
+                 1); // 420 retired, then the other categories are off
         const Selection all{kAll, u"B"_s};
         QCOMPARE(all.nextSequential(index_, 757), 1);
     }
@@ -153,7 +157,10 @@ private slots:
         const Verdict v = evaluateAnswer(correct, m);
         QString shown;
         for (AnswerMark a : v.marks)
-            shown += a == AnswerMark::Tick ? u'T' : a == AnswerMark::Cross ? u'X' : a == AnswerMark::Missed ? u'M' : u'-';
+            shown += a == AnswerMark::Tick     ? u'T'
+                     : a == AnswerMark::Cross  ? u'X'
+                     : a == AnswerMark::Missed ? u'M'
+                                               : u'-';
         QCOMPARE(shown, marks);
         QCOMPARE(v.wrong, wrong);
     }

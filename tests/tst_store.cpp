@@ -11,8 +11,18 @@ using namespace Qt::StringLiterals;
 
 namespace {
 Row resultRow(const QString& profile, int wrong = 0) {
-    return Row{u"Procvičování"_s, profile, QDate(2026, 12, 7), QTime(10, 15, 30), u"B"_s,
-               u"1234567"_s, 20, wrong, u"12, 45"_s, 0, QString(), 90};
+    return Row{u"Procvičování"_s,
+               profile,
+               QDate(2026, 12, 7),
+               QTime(10, 15, 30),
+               u"B"_s,
+               u"1234567"_s,
+               20,
+               wrong,
+               u"12, 45"_s,
+               0,
+               QString(),
+               90};
 }
 
 int countIn(const TableSchema& schema, const QString& folder) {
@@ -25,7 +35,7 @@ int countIn(const TableSchema& schema, const QString& folder) {
 
 class StoreTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void createsMissingTableAndRoundTripsTypes() {
         QTemporaryDir dir;
         TableStore store(schemas::results(), dir.path());
@@ -70,8 +80,8 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("expected");
         QTest::newRow("missing") << QByteArray() << u"neexistuje"_s;
-        QTest::newRow("not a database") << QByteArray("this is not a table at all, just text\n").repeated(50)
-                                        << u""_s;
+        QTest::newRow("not a database")
+            << QByteArray("this is not a table at all, just text\n").repeated(50) << u""_s;
     }
     void reportsMissingDamagedAndForeignFiles() {
         QFETCH(QByteArray, content);
@@ -108,12 +118,16 @@ private slots:
         {
             TableStore results(schemas::results(), dir.path());
             QVERIFY(results.open(TableStore::Mode::CreateIfMissing));
-            QVERIFY(results.insert({resultRow(u"Jana"_s), resultRow(u"Petr"_s), resultRow(u"Default"_s),
-                                    resultRow(u"Petr"_s)}));
+            QVERIFY(results.insert({resultRow(u"Jana"_s), resultRow(u"Petr"_s),
+                                    resultRow(u"Default"_s), resultRow(u"Petr"_s)}));
             TableStore protocols(schemas::protocols(), dir.path());
             QVERIFY(protocols.open(TableStore::Mode::CreateIfMissing));
-            Row p{u"Petr"_s, QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5)), u"B"_s, u"07:05"_s, 20, 50, 43,
-                  u"Prošel"_s, QString(), QString(), QString(), QString()};
+            Row p{u"Petr"_s, QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5)),
+                  u"B"_s,    u"07:05"_s,
+                  20,        50,
+                  43,        u"Prošel"_s,
+                  QString(), QString(),
+                  QString(), QString()};
             Row q = p;
             q[0] = u"Jana"_s;
             QVERIFY(protocols.insert({p, q}));

@@ -31,17 +31,27 @@ constexpr double kPi = 3.14159265358979;
 // Unit vector from the centre out along an arm; screen y grows downwards.
 QPointF out(Arm a) {
     switch (a) {
-    case N: return {0, -1};
-    case E: return {1, 0};
-    case S: return {0, 1};
-    case W: return {-1, 0};
+    case N:
+        return {0, -1};
+    case E:
+        return {1, 0};
+    case S:
+        return {0, 1};
+    case W:
+        return {-1, 0};
     }
     return {};
 }
 // The right hand of someone heading along h.
-QPointF rightHand(QPointF h) { return {-h.y(), h.x()}; }
-double degrees(QPointF v) { return std::atan2(v.y(), v.x()) * 180 / kPi; }
-QString pt(QPointF p) { return QStringLiteral("%1 %2").arg(p.x(), 0, 'f', 1).arg(p.y(), 0, 'f', 1); }
+QPointF rightHand(QPointF h) {
+    return {-h.y(), h.x()};
+}
+double degrees(QPointF v) {
+    return std::atan2(v.y(), v.x()) * 180 / kPi;
+}
+QString pt(QPointF p) {
+    return QStringLiteral("%1 %2").arg(p.x(), 0, 'f', 1).arg(p.y(), 0, 'f', 1);
+}
 QPointF polar(double angleDeg, double r) {
     const double a = angleDeg * kPi / 180;
     return kCentre + QPointF(std::cos(a), std::sin(a)) * r;
@@ -69,19 +79,27 @@ Look lookOf(const User& u) {
 
 double lengthOf(Kind k) {
     switch (k) {
-    case Kind::Car: return 22;
-    case Kind::Emergency: return 26;
-    case Kind::Tram: return 40;
-    case Kind::Bicycle: return 18;
+    case Kind::Car:
+        return 22;
+    case Kind::Emergency:
+        return 26;
+    case Kind::Tram:
+        return 40;
+    case Kind::Bicycle:
+        return 18;
     }
     return 22;
 }
 QString symbolOf(Kind k) {
     switch (k) {
-    case Kind::Car: return QStringLiteral("k-car");
-    case Kind::Emergency: return QStringLiteral("k-emergency");
-    case Kind::Tram: return QStringLiteral("k-tram");
-    case Kind::Bicycle: return QStringLiteral("k-bicycle");
+    case Kind::Car:
+        return QStringLiteral("k-car");
+    case Kind::Emergency:
+        return QStringLiteral("k-emergency");
+    case Kind::Tram:
+        return QStringLiteral("k-tram");
+    case Kind::Bicycle:
+        return QStringLiteral("k-bicycle");
     }
     return {};
 }
@@ -89,9 +107,12 @@ QString symbolOf(Kind k) {
 // middle, cyclists keep to the right edge.
 double laneOf(Kind k) {
     switch (k) {
-    case Kind::Tram: return 0;
-    case Kind::Bicycle: return 16;
-    default: return 12;
+    case Kind::Tram:
+        return 0;
+    case Kind::Bicycle:
+        return 16;
+    default:
+        return 12;
     }
 }
 
@@ -99,20 +120,23 @@ struct Drawing {
     QStringList roads, marks, rails, arrows, heads, users, signs;
 
     QString svg() const {
-        QStringList all{
-            QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" "
-                           "xmlns:xlink=\"http://www.w3.org/1999/xlink\" width=\"300\" "
-                           "height=\"175\" viewBox=\"0 0 300 175\">"),
-            QStringLiteral("<?include common/krizovatky-defs.svgf?>"),
-            QStringLiteral("<rect width=\"300\" height=\"175\" fill=\"#dde8d0\"/>")};
-        all << roads << marks << rails << arrows << heads << users << signs << QStringLiteral("</svg>");
+        QStringList all{QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" "
+                                       "xmlns:xlink=\"http://www.w3.org/1999/xlink\" width=\"300\" "
+                                       "height=\"175\" viewBox=\"0 0 300 175\">"),
+                        QStringLiteral("<?include common/krizovatky-defs.svgf?>"),
+                        QStringLiteral("<rect width=\"300\" height=\"175\" fill=\"#dde8d0\"/>")};
+        all << roads << marks << rails << arrows << heads << users << signs
+            << QStringLiteral("</svg>");
         return all.join(QLatin1Char('\n')) + QLatin1Char('\n');
     }
 };
 
 QString line(QPointF a, QPointF b, const QString& style) {
     return QStringLiteral("<line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%4\" %5/>")
-        .arg(a.x(), 0, 'f', 1).arg(a.y(), 0, 'f', 1).arg(b.x(), 0, 'f', 1).arg(b.y(), 0, 'f', 1)
+        .arg(a.x(), 0, 'f', 1)
+        .arg(a.y(), 0, 'f', 1)
+        .arg(b.x(), 0, 'f', 1)
+        .arg(b.y(), 0, 'f', 1)
         .arg(style);
 }
 
@@ -135,8 +159,9 @@ void drawArms(const Scene& s, double mouth, const QList<Arm>& railArms, Drawing&
             d.marks << line(from + side * sgn * (kHalfRoad - 2), far + side * sgn * (kHalfRoad - 2),
                             edge);
         if (!railArms.contains(a))
-            d.marks << line(from + o * 2, far, QStringLiteral("stroke=\"#ffffff\" stroke-width=\"1.3\" "
-                                                              "stroke-dasharray=\"7,5\""));
+            d.marks << line(from + o * 2, far,
+                            QStringLiteral("stroke=\"#ffffff\" stroke-width=\"1.3\" "
+                                           "stroke-dasharray=\"7,5\""));
         // Stop line or give-way line across the entry lane.
         const QString& sign = s.signs[a];
         if (sign == QLatin1String("P4") || sign == QLatin1String("P6")) {
@@ -152,8 +177,11 @@ void drawArms(const Scene& s, double mouth, const QList<Arm>& railArms, Drawing&
 }
 
 void drawJunctionBox(const Scene& s, Drawing& d) {
-    d.roads << QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%3\" fill=\"#8d8f91\"/>")
-                   .arg(kCentre.x() - kHalfRoad).arg(kCentre.y() - kHalfRoad).arg(2 * kHalfRoad);
+    d.roads << QStringLiteral(
+                   "<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%3\" fill=\"#8d8f91\"/>")
+                   .arg(kCentre.x() - kHalfRoad)
+                   .arg(kCentre.y() - kHalfRoad)
+                   .arg(2 * kHalfRoad);
     // A missing arm leaves a closed edge.
     for (Arm a : {N, E, S, W})
         if (!s.arms.contains(a)) {
@@ -166,12 +194,18 @@ void drawJunctionBox(const Scene& s, Drawing& d) {
 
 void drawRoundabout(Drawing& d) {
     d.roads << QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"#8d8f91\"/>")
-                   .arg(kCentre.x()).arg(kCentre.y()).arg(kRing);
+                   .arg(kCentre.x())
+                   .arg(kCentre.y())
+                   .arg(kRing);
     d.marks << QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"#cfe0bd\" "
                               "stroke=\"#ffffff\" stroke-width=\"1.5\"/>")
-                   .arg(kCentre.x()).arg(kCentre.y()).arg(kIsland);
+                   .arg(kCentre.x())
+                   .arg(kCentre.y())
+                   .arg(kIsland);
     d.marks << QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"#b9d29f\"/>")
-                   .arg(kCentre.x()).arg(kCentre.y()).arg(kIsland - 7);
+                   .arg(kCentre.x())
+                   .arg(kCentre.y())
+                   .arg(kIsland - 7);
 }
 
 // The outer edge line of a roundabout, broken where the arms join it.
@@ -185,9 +219,12 @@ void drawRingEdge(const Scene& s, Drawing& d) {
     for (int k = 0; k < 4; ++k) {
         const QPointF p = polar(k * 90.0 + (armAt(k) ? gap : 0), r);
         const QPointF q = polar((k + 1) * 90.0 - (armAt(k + 1) ? gap : 0), r);
-        d.marks << QStringLiteral("<path d=\"M %1 A %2 %2 0 0 1 %3\" fill=\"none\" stroke=\"#ffffff\" "
-                                  "stroke-width=\"1.3\"/>")
-                       .arg(pt(p)).arg(r).arg(pt(q));
+        d.marks << QStringLiteral(
+                       "<path d=\"M %1 A %2 %2 0 0 1 %3\" fill=\"none\" stroke=\"#ffffff\" "
+                       "stroke-width=\"1.3\"/>")
+                       .arg(pt(p))
+                       .arg(r)
+                       .arg(pt(q));
     }
 }
 
@@ -223,7 +260,9 @@ Track ordinaryTrack(const User& u, double mouth) {
 // Angles on screen grow clockwise; traffic round a roundabout runs the other way.
 // Users already in the circle keep to its outer part, so that their arrows do
 // not hide those of the users joining it.
-double ringLaneOf(const User& u) { return u.inCircle ? kRingLane + 2 : kRingLane - 3; }
+double ringLaneOf(const User& u) {
+    return u.inCircle ? kRingLane + 2 : kRingLane - 3;
+}
 
 Track roundTrack(const User& u) {
     const double lane = laneOf(u.kind);
@@ -243,20 +282,20 @@ Track roundTrack(const User& u) {
         t.start = kCentre + o * kRing + rightHand(heading) * lane;
         t.startDir = heading;
         startAngle = degrees(o) - 28;
-        lead = QStringLiteral("Q %1 %2")
-                   .arg(pt(kCentre + o * (ring + 3) + rightHand(heading) * lane),
-                        pt(polar(startAngle, ring)));
+        lead = QStringLiteral("Q %1 %2").arg(
+            pt(kCentre + o * (ring + 3) + rightHand(heading) * lane), pt(polar(startAngle, ring)));
     }
     const QPointF oOut = out(u.to);
     double endAngle = degrees(oOut) + 28;
     double span = std::fmod(startAngle - endAngle + 720.0, 360.0);
     const QPointF ringEnd = polar(startAngle - span, ring);
     const QPointF p1 = kCentre + oOut * kRing + rightHand(oOut) * lane;
-    t.path = QStringLiteral("%1 A %2 %2 0 %3 0 %4 Q %5 %6")
-                 .arg(lead)
-                 .arg(ring)
-                 .arg(span > 180 ? 1 : 0)
-                 .arg(pt(ringEnd), pt(kCentre + oOut * (ring + 3) + rightHand(oOut) * lane), pt(p1));
+    t.path =
+        QStringLiteral("%1 A %2 %2 0 %3 0 %4 Q %5 %6")
+            .arg(lead)
+            .arg(ring)
+            .arg(span > 180 ? 1 : 0)
+            .arg(pt(ringEnd), pt(kCentre + oOut * (ring + 3) + rightHand(oOut) * lane), pt(p1));
     t.end = p1;
     t.endDir = oOut;
     return t;
@@ -286,9 +325,10 @@ void drawUser(const Scene& s, int index, Drawing& d) {
     }
     const double tail = ((u.to == N || u.to == S) ? 14 : 20) + 9 * sameExit;
     const QPointF tip = t.end + t.endDir * tail;
-    const QString path = QStringLiteral("M %1 %2 %3 L %4")
-                             .arg(begin, u.inCircle ? QString() : QStringLiteral("L %1").arg(pt(t.start)),
-                                  t.path, pt(tip - t.endDir * 4));
+    const QString path =
+        QStringLiteral("M %1 %2 %3 L %4")
+            .arg(begin, u.inCircle ? QString() : QStringLiteral("L %1").arg(pt(t.start)), t.path,
+                 pt(tip - t.endDir * 4));
 
     if (u.kind == Kind::Tram) {
         // Rails all the way: from the picture's edge, through the turn, to the edge.
@@ -296,22 +336,25 @@ void drawUser(const Scene& s, int index, Drawing& d) {
         const QPointF railEnd = kCentre + out(u.to) * armLength(u.to);
         const QString rail = QStringLiteral("M %1 L %2 %3 L %4")
                                  .arg(pt(railStart), pt(t.start), t.path, pt(railEnd));
-        d.rails << QStringLiteral("<path d=\"%1\" fill=\"none\" stroke=\"#4f4a44\" stroke-width=\"7\"/>")
+        d.rails << QStringLiteral(
+                       "<path d=\"%1\" fill=\"none\" stroke=\"#4f4a44\" stroke-width=\"7\"/>")
                        .arg(rail)
-                << QStringLiteral("<path d=\"%1\" fill=\"none\" stroke=\"#9a9c9e\" stroke-width=\"4.4\"/>")
+                << QStringLiteral(
+                       "<path d=\"%1\" fill=\"none\" stroke=\"#9a9c9e\" stroke-width=\"4.4\"/>")
                        .arg(rail);
     }
-    d.arrows << QStringLiteral("<path d=\"%1\" fill=\"none\" stroke=\"#ffffff\" stroke-width=\"4.4\" "
-                               "stroke-linejoin=\"round\" opacity=\"0.75\"/>")
+    d.arrows << QStringLiteral(
+                    "<path d=\"%1\" fill=\"none\" stroke=\"#ffffff\" stroke-width=\"4.4\" "
+                    "stroke-linejoin=\"round\" opacity=\"0.75\"/>")
                     .arg(path)
              << QStringLiteral("<path d=\"%1\" fill=\"none\" stroke=\"%2\" stroke-width=\"2.4\" "
                                "stroke-linejoin=\"round\"/>")
                     .arg(path, look.arrow);
     // Heads above every line, so that arrows sharing an exit all stay readable.
     d.heads << QStringLiteral("<use xlink:href=\"#k-head\" fill=\"%1\" transform=\"translate(%2) "
-                               "rotate(%3)\"/>")
-                    .arg(look.arrow, QString(pt(tip)).replace(QLatin1Char(' '), QLatin1Char(',')))
-                    .arg(degrees(t.endDir), 0, 'f', 1);
+                              "rotate(%3)\"/>")
+                   .arg(look.arrow, QString(pt(tip)).replace(QLatin1Char(' '), QLatin1Char(',')))
+                   .arg(degrees(t.endDir), 0, 'f', 1);
     d.users << QStringLiteral("<use xlink:href=\"#%1\" fill=\"%2\" transform=\"translate(%3,%4) "
                               "rotate(%5)\"/>")
                    .arg(symbolOf(u.kind), look.body)
@@ -354,7 +397,8 @@ void drawSigns(const Scene& s, Drawing& d) {
         const bool upwards = a == N || a == E;
         double y = upwards ? anchor.y() - height : anchor.y();
         const double x = a == E && !s.roundabout ? anchor.x() + 2 : anchor.x();
-        d.signs << line(QPointF(x, y + 7), QPointF(x, y + height), QStringLiteral("stroke=\"#666\" stroke-width=\"1\""));
+        d.signs << line(QPointF(x, y + 7), QPointF(x, y + height),
+                        QStringLiteral("stroke=\"#666\" stroke-width=\"1\""));
         for (const QString& sign : stack) {
             d.signs << QStringLiteral("<use xlink:href=\"#k-%1\" x=\"%2\" y=\"%3\"/>")
                            .arg(sign)

@@ -27,11 +27,19 @@ inline std::optional<Arm> armOf(const QString& s) {
 }
 
 // Seen from a driver who comes in from the given arm (N: driving south, ...).
-inline Arm opposite(Arm a) { return Arm((a + 2) % 4); }
-inline Arm rightOf(Arm a) { return Arm((a + 3) % 4); } // from N the right hand points west
-inline Arm leftOf(Arm a) { return Arm((a + 1) % 4); }
+inline Arm opposite(Arm a) {
+    return Arm((a + 2) % 4);
+}
+inline Arm rightOf(Arm a) {
+    return Arm((a + 3) % 4);
+} // from N the right hand points west
+inline Arm leftOf(Arm a) {
+    return Arm((a + 1) % 4);
+}
 // The next arm a vehicle meets going round a roundabout (anticlockwise: S, E, N, W).
-inline Arm nextRound(Arm a) { return Arm((a + 3) % 4); }
+inline Arm nextRound(Arm a) {
+    return Arm((a + 3) % 4);
+}
 
 struct User {
     QString name; // as the answers name it: "zelené", "tramvaj", "cyklista", ...
@@ -44,9 +52,9 @@ struct Scene {
     int number = 0;
     QString ask; // "order", "first" or "last"
     QList<Arm> arms;
-    QList<Arm> main;          // the two arms of the main road; empty: no priority signs
-    QString signs[4];         // P1, P2, P4, P6 by arm
-    bool roundabout = false;  // C1 at every entry
+    QList<Arm> main;         // the two arms of the main road; empty: no priority signs
+    QString signs[4];        // P1, P2, P4, P6 by arm
+    bool roundabout = false; // C1 at every entry
     QList<User> users;
     int line = 0;
 

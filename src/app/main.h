@@ -23,7 +23,7 @@ class QuestionArea;
 // of the running mode, and the run state of a practice or examination.
 class THlavniFormular : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit THlavniFormular(const AppPaths& paths, QWidget* parent = nullptr);
     ~THlavniFormular() override;
 
@@ -52,12 +52,12 @@ public:
     // Shows the Settings in the status bar, the group item and the run commands.
     void showSettings();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void buildClient();
     void buildMenus();
     void loadPictures();

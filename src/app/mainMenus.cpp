@@ -49,7 +49,8 @@ void THlavniFormular::buildMenus() {
     M1Skupina_ = item(config, "M1Skupina", u"Zvolená skupina: B"_s,
                       u"Zobrazuje zvolenou skupinu řidičského oprávnění"_s);
     separator(config, "N3");
-    M1Nastaveni_ = item(config, "M1Nastaveni", u"&Nastavení..."_s, u"Spustí okno nastavení programu"_s);
+    M1Nastaveni_ =
+        item(config, "M1Nastaveni", u"&Nastavení..."_s, u"Spustí okno nastavení programu"_s);
     M1StavovyRadek_ = item(config, "M1StavovyRadek", u"&Zobrazit stavový řádek"_s,
                            u"Zobrazí/skryje stavový řádek"_s);
     separator(config, "N2");
@@ -58,8 +59,8 @@ void THlavniFormular::buildMenus() {
     M1NahodnyVyber_ = item(config, "M1NahodnyVyber", u"Ná&hodný výběr otázek"_s,
                            u"Nastaví náhodný výběr otázek"_s);
     separator(config, "N4");
-    M1UlozitNastaveni_ = item(config, "M1UlozitNastaveni", u"&Uložit nastavení"_s,
-                              u"Uloží nastavení programu"_s);
+    M1UlozitNastaveni_ =
+        item(config, "M1UlozitNastaveni", u"&Uložit nastavení"_s, u"Uloží nastavení programu"_s);
 
     QMenu* start = namedMenu(menu1_, "Start1", u"&Start"_s, u"Start..."_s);
     M1Prohlizet_ = item(start, "M1Prohlizet", u"&Prohlížet otázky"_s,
@@ -73,8 +74,10 @@ void THlavniFormular::buildMenus() {
                    u"Vytvoří test z předpisů o provozu na pozemních komunikacích"_s);
 
     QMenu* results = namedMenu(menu1_, "Vysledky1", u"&Výsledky"_s, u"Výsledky..."_s);
-    QMenu* protocol = namedMenu(results, "M1Protokol", u"Výsledk&y z"_s, u"Zobrazí výsledky z..."_s);
-    smProc_ = item(protocol, "smProc", u"P&rocvičování"_s, u"Zobrazí výsledky z procvičování otázek"_s);
+    QMenu* protocol =
+        namedMenu(results, "M1Protokol", u"Výsledk&y z"_s, u"Zobrazí výsledky z..."_s);
+    smProc_ =
+        item(protocol, "smProc", u"P&rocvičování"_s, u"Zobrazí výsledky z procvičování otázek"_s);
     smZkou_ = item(protocol, "smZkou", u"&Zkoušení"_s, u"Zobrazí výsledky ze zkoušení otázek"_s);
     separator(results, "N1");
     M1VysledekTestu_ = item(results, "M1VysledekTestu", u"Výsledky &testu na body"_s,
@@ -84,7 +87,8 @@ void THlavniFormular::buildMenus() {
     M1OProgramu_ = item(info, "M1OProgramu", u"Informace o p&rogramu"_s,
                         u"Zobrazí základní informace o programu"_s);
     separator(info, "N7");
-    M1Napoveda_ = item(info, "M1Napoveda", u"&Nápověda"_s, u"Spustí nápovědu programu Tarmelka 2003"_s);
+    M1Napoveda_ =
+        item(info, "M1Napoveda", u"&Nápověda"_s, u"Spustí nápovědu programu Tarmelka 2003"_s);
 
     for (QAction* a : {M1StavovyRadek_, M1PostupnyVyber_, M1NahodnyVyber_, M1Prohlizet_,
                        M1Procvicovat_, M1Zkouset_})
@@ -104,12 +108,14 @@ void THlavniFormular::buildMenus() {
     connect(M1StavovyRadek_, &QAction::triggered, this, &THlavniFormular::M1StavovyRadekClick);
     connect(M1PostupnyVyber_, &QAction::triggered, this, &THlavniFormular::M1PostupnyVyberClick);
     connect(M1NahodnyVyber_, &QAction::triggered, this, &THlavniFormular::M1NahodnyVyberClick);
-    connect(M1UlozitNastaveni_, &QAction::triggered, this, &THlavniFormular::M1UlozitNastaveniClick);
+    connect(M1UlozitNastaveni_, &QAction::triggered, this,
+            &THlavniFormular::M1UlozitNastaveniClick);
     // The mode marks are set by SetMode alone, not by the click that toggles them.
     for (QAction* a : {M1Prohlizet_, M1Procvicovat_, M1Zkouset_})
         connect(a, &QAction::triggered, a, [a] { a->setChecked(false); });
     connect(M1Prohlizet_, &QAction::triggered, this, [this] { SetMode(Mode::Browsing, true); });
-    connect(M1Procvicovat_, &QAction::triggered, this, [this] { startPracticeOrExamination(false); });
+    connect(M1Procvicovat_, &QAction::triggered, this,
+            [this] { startPracticeOrExamination(false); });
     connect(M1Zkouset_, &QAction::triggered, this, [this] { startPracticeOrExamination(true); });
     connect(M2KonecRezimu_, &QAction::triggered, this, &THlavniFormular::M2KonecRezimuClick);
     connect(M2OznacSpravne_, &QAction::triggered, this, &THlavniFormular::M2OznacSpravneClick);

@@ -18,7 +18,9 @@
 
 using namespace Qt::StringLiterals;
 
-Selection THlavniFormular::selection() const { return {settings_.categories, settings_.group}; }
+Selection THlavniFormular::selection() const {
+    return {settings_.categories, settings_.group};
+}
 
 void THlavniFormular::startPracticeOrExamination(bool examination) {
     if (StartRun(examination))
@@ -35,9 +37,9 @@ bool THlavniFormular::StartRun(bool examination) {
     index_ = BankIndex::from(*questions);
     const int total = selection().count(index_);
     if (total == 0) {
-        msg::error(this, u"Ve zvolených okruzích otázek není pro skupinu %1 žádná otázka. "
-                         u"Zvolte v nastavení jiné okruhy nebo jinou skupinu."_s
-                             .arg(settings_.group));
+        msg::error(this,
+                   u"Ve zvolených okruzích otázek není pro skupinu %1 žádná otázka. "
+                   u"Zvolte v nastavení jiné okruhy nebo jinou skupinu."_s.arg(settings_.group));
         return false;
     }
     run_.remaining = total;
@@ -65,9 +67,10 @@ void THlavniFormular::NextQuestion() {
     if (run_.repeatRun) {
         pOtazky_->ShowQuestion(run_.order.value(taken));
     } else {
-        const auto next = M1PostupnyVyber_->isChecked()
-                              ? selection().nextSequential(index_, run_.currentNumber)
-                              : selection().nextRandom(index_, run_.order.mid(0, taken), generator_);
+        const auto next =
+            M1PostupnyVyber_->isChecked()
+                ? selection().nextSequential(index_, run_.currentNumber)
+                : selection().nextRandom(index_, run_.order.mid(0, taken), generator_);
         if (!next) {
             // Counting offers only questions the draw can give, so this means the
             // table changed under the run; say so rather than loop.

@@ -35,8 +35,12 @@ const std::array<Category, kCategoryCount>& categories();
 // The ten keys config.ini knows: seven categories, then the three protocol switches.
 const std::array<QString, 10>& iniKeys();
 
-inline constexpr int lowOf(int category) { return kCategoryBounds[category - 1]; }
-inline constexpr int highOf(int category) { return kCategoryBounds[category]; }
+inline constexpr int lowOf(int category) {
+    return kCategoryBounds[category - 1];
+}
+inline constexpr int highOf(int category) {
+    return kCategoryBounds[category];
+}
 
 std::optional<int> categoryOf(int number); // none outside 1..757
 bool isRetired(int number);

@@ -14,7 +14,9 @@
 
 using namespace Qt::StringLiterals;
 
-QString SourceIssue::toString() const { return u"%1:%2: %3"_s.arg(file).arg(line).arg(text); }
+QString SourceIssue::toString() const {
+    return u"%1:%2: %3"_s.arg(file).arg(line).arg(text);
+}
 
 namespace {
 
@@ -27,12 +29,21 @@ const QStringList& fieldNames() {
 
 QString* fieldOf(Question& q, int index) {
     switch (index) {
-    case 1: return &q.text;
-    case 2: case 3: case 4: case 5: return &q.answers[index - 2];
-    case 6: return &q.correct;
-    case 7: return &q.group;
-    case 8: return &q.picture;
-    case 9: return &q.note;
+    case 1:
+        return &q.text;
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+        return &q.answers[index - 2];
+    case 6:
+        return &q.correct;
+    case 7:
+        return &q.group;
+    case 8:
+        return &q.picture;
+    case 9:
+        return &q.note;
     }
     return nullptr;
 }
@@ -101,7 +112,8 @@ SourceFile parseBankText(const QString& path, const QString& text, QList<SourceI
         if (pending.line == 0)
             pending.line = lineNo;
         if (pending.seen.contains(field))
-            issues << SourceIssue{path, lineNo, u"pole %1 je v záznamu dvakrát"_s.arg(fieldNames()[field])};
+            issues << SourceIssue{path, lineNo,
+                                  u"pole %1 je v záznamu dvakrát"_s.arg(fieldNames()[field])};
         pending.seen.insert(field);
         const QString value = line.mid(colon + 1).trimmed();
         if (field == 0) {
@@ -128,13 +140,14 @@ BankSource readBankFolder(const QString& folder) {
             source.issues << SourceIssue{f.fileName(), 0, u"soubor nelze číst"_s};
             continue;
         }
-        SourceFile file = parseBankText(f.fileName(), QString::fromUtf8(f.readAll()), source.issues);
+        SourceFile file =
+            parseBankText(f.fileName(), QString::fromUtf8(f.readAll()), source.issues);
         for (const SourceRecord& r : file.records) {
             const auto [it, fresh] = owner.emplace(r.question.number, file.path);
             if (!fresh)
-                source.issues << SourceIssue{file.path, r.line,
-                                             u"otázka %1 je už v souboru %2"_s.arg(r.question.number)
-                                                 .arg(it->second)};
+                source.issues << SourceIssue{
+                    file.path, r.line,
+                    u"otázka %1 je už v souboru %2"_s.arg(r.question.number).arg(it->second)};
         }
         source.files << file;
     }
@@ -175,7 +188,9 @@ void validateRecord(const SourceFile& file, const SourceRecord& r, const QString
     if (bank::isRetired(q.number))
         report(u"otázka %1 je vyřazená a nesmí být v bance"_s.arg(q.number));
     if (q.number < file.first || q.number > file.last)
-        report(u"číslo %1 leží mimo rozsah souboru %2-%3"_s.arg(q.number).arg(file.first).arg(file.last));
+        report(u"číslo %1 leží mimo rozsah souboru %2-%3"_s.arg(q.number)
+                   .arg(file.first)
+                   .arg(file.last));
     if (!isOrderedSubset(q.correct, u"ABCD"_s))
         report(u"SPRÁVNĚ musí být vzestupně seřazená písmena A až D: \"%1\""_s.arg(q.correct));
     for (QChar c : q.correct) {
@@ -195,8 +210,8 @@ void validateRecord(const SourceFile& file, const SourceRecord& r, const QString
         if (!QFile::exists(path))
             report(u"obrázek %1 sestavení nevytváří"_s.arg(q.picture));
     }
-    const QString texts[] = {q.text, q.answers[0], q.answers[1], q.answers[2], q.answers[3],
-                             q.correct, q.group, q.picture, q.note};
+    const QString texts[] = {q.text,    q.answers[0], q.answers[1], q.answers[2], q.answers[3],
+                             q.correct, q.group,      q.picture,    q.note};
     for (const QString& t : texts) {
         // The converter substitutes what it cannot encode, so compare a round trip.
         QStringEncoder encoder("windows-1250");

@@ -4,7 +4,9 @@ using namespace Qt::StringLiterals;
 
 QuestionTable::QuestionTable(const QString& folder) : store_(schemas::questions(), folder) {}
 
-bool QuestionTable::open() { return store_.open(TableStore::Mode::ReadOnly); }
+bool QuestionTable::open() {
+    return store_.open(TableStore::Mode::ReadOnly);
+}
 
 Question QuestionTable::fromRow(const Row& row) {
     Question q;
@@ -32,9 +34,9 @@ std::optional<Question> QuestionTable::question(int number) {
 }
 
 std::optional<QList<Question>> QuestionTable::range(int low, int high) {
-    const auto rows = store_.select({{u"Číslo"_s, Condition::Op::Greater, low},
-                                     {u"Číslo"_s, Condition::Op::LessOrEqual, high}},
-                                    u"Číslo"_s);
+    const auto rows = store_.select(
+        {{u"Číslo"_s, Condition::Op::Greater, low}, {u"Číslo"_s, Condition::Op::LessOrEqual, high}},
+        u"Číslo"_s);
     if (!rows)
         return std::nullopt;
     QList<Question> list;

@@ -7,7 +7,7 @@
 
 // The program's read-only view of the question table otazky.DB.
 class QuestionTable {
-public:
+  public:
     explicit QuestionTable(const QString& folder);
     bool open();
     void close() { store_.close(); }
@@ -22,6 +22,6 @@ public:
 
     static Question fromRow(const Row& row);
 
-private:
+  private:
     TableStore store_;
 };

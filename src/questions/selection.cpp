@@ -37,7 +37,8 @@ std::optional<int> Selection::numberAt(const BankIndex& index, int position) con
 
 std::optional<int> Selection::nextSequential(const BankIndex& index, int current) const {
     for (int step = 1; step <= bank::kQuestionCount; ++step) {
-        const int candidate = (current + step - 1 + bank::kQuestionCount) % bank::kQuestionCount + 1;
+        const int candidate =
+            (current + step - 1 + bank::kQuestionCount) % bank::kQuestionCount + 1;
         if (eligible(index, candidate))
             return candidate;
     }

@@ -61,8 +61,7 @@ QVariant fromStored(const Field& field, const QVariant& value) {
     return value;
 }
 
-QString whereClause(const TableSchema& schema, const QList<Condition>& where,
-                    QVariantList& bound) {
+QString whereClause(const TableSchema& schema, const QList<Condition>& where, QVariantList& bound) {
     QStringList terms;
     for (const Condition& c : where) {
         const int index = schema.indexOf(c.field);
@@ -97,12 +96,16 @@ QString StoreError::message() const {
 
 TableStore::TableStore(const TableSchema& schema, const QString& folder)
     : schema_(schema), folder_(folder),
-      connection_(u"tarmelka-%1-%2"_s.arg(schema.name).arg(connectionCounter.fetchAndAddRelaxed(1))) {
+      connection_(
+          u"tarmelka-%1-%2"_s.arg(schema.name).arg(connectionCounter.fetchAndAddRelaxed(1))) {}
+
+TableStore::~TableStore() {
+    close();
 }
 
-TableStore::~TableStore() { close(); }
-
-QString TableStore::filePath() const { return QDir(folder_).filePath(schema_.fileName()); }
+QString TableStore::filePath() const {
+    return QDir(folder_).filePath(schema_.fileName());
+}
 
 bool TableStore::fileExists(const TableSchema& schema, const QString& folder) {
     return QFileInfo::exists(QDir(folder).filePath(schema.fileName()));
@@ -113,7 +116,9 @@ bool TableStore::fail(const QString& text) {
     return false;
 }
 
-bool TableStore::requireOpen() { return open_ || fail(u"Tabulka není otevřena."_s); }
+bool TableStore::requireOpen() {
+    return open_ || fail(u"Tabulka není otevřena."_s);
+}
 
 bool TableStore::open(Mode mode) {
     close();
@@ -178,7 +183,8 @@ bool TableStore::checkOrCreateTable(Mode mode) {
     for (const Field& f : schema_.fields)
         expected << f.name;
     if (columns != expected)
-        return fail(u"Tabulka %1 nemá očekávaná pole (%2)."_s.arg(schema_.name, expected.join(u", "_s)));
+        return fail(
+            u"Tabulka %1 nemá očekávaná pole (%2)."_s.arg(schema_.name, expected.join(u", "_s)));
     return true;
 }
 
@@ -187,7 +193,8 @@ std::optional<int> TableStore::count(const QList<Condition>& where) {
         return std::nullopt;
     QVariantList bound;
     QSqlQuery query(QSqlDatabase::database(connection_, false));
-    query.prepare(u"SELECT COUNT(*) FROM "_s + quoted(schema_.name) + whereClause(schema_, where, bound));
+    query.prepare(u"SELECT COUNT(*) FROM "_s + quoted(schema_.name) +
+                  whereClause(schema_, where, bound));
     for (const QVariant& v : bound)
         query.addBindValue(v);
     if (!query.exec() || !query.next()) {
@@ -197,7 +204,8 @@ std::optional<int> TableStore::count(const QList<Condition>& where) {
     return query.value(0).toInt();
 }
 
-std::optional<QList<Row>> TableStore::select(const QList<Condition>& where, const QString& orderBy) {
+std::optional<QList<Row>> TableStore::select(const QList<Condition>& where,
+                                             const QString& orderBy) {
     if (!requireOpen())
         return std::nullopt;
     QStringList names;
@@ -207,8 +215,8 @@ std::optional<QList<Row>> TableStore::select(const QList<Condition>& where, cons
     QString sql = u"SELECT "_s + names.join(u", "_s) + u" FROM "_s + quoted(schema_.name) +
                   whereClause(schema_, where, bound);
     // rowid keeps the order of writing, the table's own order, among equal keys
-    sql += orderBy.isEmpty() ? u" ORDER BY rowid"_s
-                             : u" ORDER BY "_s + quoted(orderBy) + u", rowid"_s;
+    sql +=
+        orderBy.isEmpty() ? u" ORDER BY rowid"_s : u" ORDER BY "_s + quoted(orderBy) + u", rowid"_s;
     QSqlQuery query(QSqlDatabase::database(connection_, false));
     query.setForwardOnly(true);
     query.prepare(sql);
@@ -232,7 +240,7 @@ std::optional<QList<Row>> TableStore::select(const QList<Condition>& where, cons
 namespace {
 // Rolls back unless committed, so a failed write never leaves half a change.
 class Transaction {
-public:
+  public:
     explicit Transaction(QSqlDatabase db) : db_(db), active_(db_.transaction()) {}
     ~Transaction() {
         if (active_)
@@ -244,7 +252,7 @@ public:
         return !active_;
     }
 
-private:
+  private:
     QSqlDatabase db_;
     bool active_;
 };

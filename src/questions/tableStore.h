@@ -28,7 +28,7 @@ using Row = QVariantList; // values in the schema's field order
 // The one place that speaks SQL. Each table lives in its own SQLite file in a
 // given folder; values always travel as bound parameters.
 class TableStore {
-public:
+  public:
     enum class Mode { ReadOnly, Existing, CreateIfMissing };
 
     TableStore(const TableSchema& schema, const QString& folder);
@@ -53,7 +53,7 @@ public:
     const StoreError& error() const { return error_; }
     const TableSchema& schema() const { return schema_; }
 
-private:
+  private:
     bool fail(const QString& text);
     bool requireOpen();
     bool checkOrCreateTable(Mode mode);

@@ -29,10 +29,18 @@ QString categoryDigits(const std::array<bool, 7>& categories) {
 }
 
 Row ResultRecord::toRow() const {
-    return Row{kind,          profile,     written.date(),
-               written.time(), group,      categories,
-               questionCount, wrongCount,  numberListText(wrongNumbers),
-               hintCount,     numberListText(hintNumbers), successPercent};
+    return Row{kind,
+               profile,
+               written.date(),
+               written.time(),
+               group,
+               categories,
+               questionCount,
+               wrongCount,
+               numberListText(wrongNumbers),
+               hintCount,
+               numberListText(hintNumbers),
+               successPercent};
 }
 
 bool WriteResultRecord(const QString& folder, const ResultRecord& record, StoreError* error) {

@@ -44,7 +44,8 @@ TResult::TResult(RunState& run, Settings& settings, bool examination, const QStr
     const QColor blue(0, 0, 255);
     QFont title = courierFont(16, true);
     title.setUnderline(true);
-    auto* lbTyp = makeLabel(this, "lbTyp", u"Vyhodnocení procvičování"_s, 48, 15, title, QColor(0, 128, 0));
+    auto* lbTyp =
+        makeLabel(this, "lbTyp", u"Vyhodnocení procvičování"_s, 48, 15, title, QColor(0, 128, 0));
     const QFont plain = courierFont(13);
     const QFont bold = courierFont(13, true);
     auto* lbUzivatel = makeLabel(this, "lbUzivatel", u"Uživatel: "_s, 16, 48, bold, blue);
@@ -57,9 +58,10 @@ TResult::TResult(RunState& run, Settings& settings, bool examination, const QStr
     makeRule(this, "Bevel2", 163);
     auto* lbUspesnost = makeLabel(this, "lbUspesnost", u"Úspěšnost: "_s, 16, 169, bold, blue);
     QFont small = windowFont();
-    lbSoubor_ = makeLabel(this, "lbSoubor",
-                          u"Byl vytvořen protokol - přístupen je z menu Výsledky -> Protokol z..."_s, 16,
-                          195, small, QColor(128, 0, 0));
+    lbSoubor_ =
+        makeLabel(this, "lbSoubor",
+                  u"Byl vytvořen protokol - přístupen je z menu Výsledky -> Protokol z..."_s, 16,
+                  195, small, QColor(128, 0, 0));
     auto* btnOK = new QPushButton(u"&OK"_s, this);
     btnOK->setObjectName(u"btnOK"_s);
     btnOK->setGeometry(40, 224, 75, 25);
@@ -102,7 +104,8 @@ void TResult::storeRecord(const QString& folder, const Clock& clock) {
         lbSoubor_->setText(u"Nebyl vytvořen protokol - chcete-li ho vytvářet změňte nastavení"_s);
         return;
     }
-    if (run_.repeatRun && !msg::ask(parentWidget(), u"Chcete vytvořit protokol i z této opravy?"_s)) {
+    if (run_.repeatRun &&
+        !msg::ask(parentWidget(), u"Chcete vytvořit protokol i z této opravy?"_s)) {
         lbSoubor_->setText(examination_ ? u"Protokol z opravy zkoušení nebyl vytvořen"_s
                                         : u"Protokol z opravy procvičování nebyl vytvořen"_s);
         return;
@@ -112,7 +115,8 @@ void TResult::storeRecord(const QString& folder, const Clock& clock) {
     record.profile = settings_.activeProfile;
     record.written = clock();
     record.group = settings_.group;
-    record.categories = run_.fromStoredResult ? run_.storedCategories : categoryDigits(settings_.categories);
+    record.categories =
+        run_.fromStoredResult ? run_.storedCategories : categoryDigits(settings_.categories);
     record.questionCount = run_.questionCount;
     record.wrongCount = run_.wrongCount;
     record.wrongNumbers = run_.wrongNumbers;
@@ -134,7 +138,9 @@ void TResult::btnOKClick() {
     done(kClosed);
 }
 
-void TResult::reject() { btnOKClick(); }
+void TResult::reject() {
+    btnOKClick();
+}
 
 void TResult::btnPrezkousetClick() {
     run_.prepareRepeat(!examination_);

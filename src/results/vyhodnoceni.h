@@ -13,7 +13,7 @@ struct Settings;
 // stored record, and the way into a repeat of the wrong answers.
 class TResult : public QDialog {
     Q_OBJECT
-public:
+  public:
     static constexpr int kRepeat = 6;
     static constexpr int kClosed = 2;
 
@@ -23,7 +23,7 @@ public:
 
     void reject() override; // the close control ends the run like OK
 
-private:
+  private:
     void storeRecord(const QString& folder, const Clock& clock);
     void btnOKClick();
     void btnPrezkousetClick();

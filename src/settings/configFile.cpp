@@ -26,7 +26,9 @@ bool readSwitch(const IniFile& ini, const QString& section, const QString& key) 
     return n ? *n != 0 : true; // missing or not a number: on
 }
 
-QString flag(bool on) { return on ? u"1"_s : u"0"_s; }
+QString flag(bool on) {
+    return on ? u"1"_s : u"0"_s;
+}
 
 } // namespace
 

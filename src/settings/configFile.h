@@ -12,7 +12,7 @@ namespace config {
 struct Loaded {
     Settings settings;
     ViewChoices view;
-    bool fromFile = false;   // false: the start-up defaults were taken
+    bool fromFile = false;               // false: the start-up defaults were taken
     std::optional<QString> invalidGroup; // a group the program cannot use, replaced by "B"
 };
 

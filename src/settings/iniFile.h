@@ -10,7 +10,7 @@
 // config.ini uses it: names match without regard to case, values are
 // trimmed, and the file is Windows-1250 text with CRLF line ends.
 class IniFile {
-public:
+  public:
     static IniFile parse(const QByteArray& bytes);
     QByteArray serialize() const;
 
@@ -23,7 +23,7 @@ public:
     // Reads a switch or count: decimal, or hexadecimal after "0x" or "$".
     static std::optional<int> toInt(const QString& text);
 
-private:
+  private:
     struct Entry {
         QString key, value;
     };

@@ -11,7 +11,8 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, int pixels = 11) {
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x, int y,
+                  int pixels = 11) {
     QLabel* l = placeLabel(parent, name, text, x, y);
     QFont f = windowFont();
     f.setPixelSize(pixels);
@@ -55,7 +56,8 @@ TDotazPZ::TDotazPZ(bool examination, bool randomOrder, int total, QWidget* owner
     stHvezda->setObjectName(u"stHvezda"_s);
     stHvezda->setGeometry(20, 80, 257, 33);
     stHvezda->setText(u"Myslí se relativně vzhledem k možnosti výběru okruhu otázek"_s);
-    btnPotvrdit_ = new QPushButton(examination ? u"Start Zkoušení"_s : u"Start Procvičování"_s, this);
+    btnPotvrdit_ =
+        new QPushButton(examination ? u"Start Zkoušení"_s : u"Start Procvičování"_s, this);
     btnPotvrdit_->setObjectName(u"btnPotvrdit"_s);
     btnPotvrdit_->setGeometry(72, 120, 145, 25);
     QFont bold = windowFont();
@@ -81,10 +83,16 @@ TDotazPZ::TDotazPZ(bool examination, bool randomOrder, int total, QWidget* owner
     lbPocet_->adjustSize();
 }
 
-int TDotazPZ::count() const { return sbPocet_->value(); }
-int TDotazPZ::start() const { return sbOtazka_->value(); }
+int TDotazPZ::count() const {
+    return sbPocet_->value();
+}
+int TDotazPZ::start() const {
+    return sbOtazka_->value();
+}
 
-void TDotazPZ::reject() { accept(); }
+void TDotazPZ::reject() {
+    accept();
+}
 
 void TDotazPZ::setQuietly(QScrollBar* bar, int position) {
     programmatic_ = true;

@@ -10,15 +10,15 @@ class QScrollBar;
 // sequential order from which position of the selectable set.
 class TDotazPZ : public QDialog {
     Q_OBJECT
-public:
+  public:
     TDotazPZ(bool examination, bool randomOrder, int total, QWidget* owner);
 
-    int count() const;    // position of sbPocet
-    int start() const;    // position of sbOtazka
+    int count() const; // position of sbPocet
+    int start() const; // position of sbOtazka
 
     void reject() override; // there is no cancel: any way of closing confirms
 
-private:
+  private:
     void sbPocetChange(int position);
     void sbOtazkaChange(int position);
     void setQuietly(QScrollBar* bar, int position);

@@ -18,7 +18,7 @@ struct RunState;
 // marks, picture and note, and the browse box used while browsing.
 class QuestionArea : public QFrame {
     Q_OBJECT
-public:
+  public:
     QuestionArea(RunState& run, QuestionTable& table, const AppPaths& paths, QWidget* parent);
 
     void ShowQuestion(int number);
@@ -39,15 +39,15 @@ public:
     void setMarkPictures(const QPixmap& picture);
     QLabel* verdictPanel() const { return verdict_; }
 
-signals:
-    void answerClicked(int index);       // left click on a letter or an answer
-    void rightClicked();                 // right click on the area or a question control
+  signals:
+    void answerClicked(int index); // left click on a letter or an answer
+    void rightClicked();           // right click on the area or a question control
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void eCisloOKeyDown();
     void sb1UpClick();
     void sb1DownClick();

@@ -16,8 +16,12 @@ QFont font(const char16_t* family, int pixels) {
 }
 } // namespace
 
-QFont windowFont() { return font(u"MS Sans Serif", 11); }
-QFont questionFont() { return font(u"Arial", 16); }
+QFont windowFont() {
+    return font(u"MS Sans Serif", 11);
+}
+QFont questionFont() {
+    return font(u"Arial", 16);
+}
 
 QFont courierFont(int pixels, bool bold) {
     QFont f = font(u"Liberation Mono", pixels);

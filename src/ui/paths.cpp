@@ -7,7 +7,9 @@ AppPaths AppPaths::fromApplication() {
     return {QCoreApplication::applicationDirPath(), QDir::currentPath()};
 }
 
-QString AppPaths::configFile() const { return QDir(programFolder).filePath(QStringLiteral("config.ini")); }
+QString AppPaths::configFile() const {
+    return QDir(programFolder).filePath(QStringLiteral("config.ini"));
+}
 
 QString AppPaths::helpPage() const {
     return QDir(programFolder).filePath(QStringLiteral("Help/index.htm"));

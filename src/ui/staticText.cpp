@@ -13,13 +13,15 @@ void StaticText::setText(const QString& text) {
     update();
 }
 
-void StaticText::setColor(const QColor& color) { setTextColour(this, color); }
+void StaticText::setColor(const QColor& color) {
+    setTextColour(this, color);
+}
 
 void StaticText::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setFont(font());
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::WindowText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     const QFontMetrics metrics(font());
     int y = metrics.ascent();
     for (const QString& line : wrapText(text_, font(), width())) {

@@ -8,7 +8,7 @@
 // them, so that what is counted is what is shown. Reacts to clicks.
 class StaticText : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kLineHeight = 18;
 
     explicit StaticText(QWidget* parent = nullptr);
@@ -16,13 +16,13 @@ public:
     QString text() const { return text_; }
     void setColor(const QColor& color);
 
-signals:
+  signals:
     void clicked(Qt::MouseButton button);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QString text_;
 };
