@@ -12,6 +12,7 @@
 #include <QPointF>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -182,12 +183,16 @@ void drawJunctionBox(const Scene& s, Drawing& d) {
                    .arg(kCentre.x() - kHalfRoad)
                    .arg(kCentre.y() - kHalfRoad)
                    .arg(2 * kHalfRoad);
-    // A missing arm leaves a closed edge.
+    // A missing arm leaves a closed edge. It joins the edge lines of the arms
+    // beside it without a break: a gap there would read as a driveway.
     for (Arm a : {N, E, S, W})
         if (!s.arms.contains(a)) {
             const QPointF o = out(a), side = rightHand(o);
             const QPointF at = kCentre + o * (kHalfRoad - 2);
-            d.marks << line(at + side * (kHalfRoad - 2), at - side * (kHalfRoad - 2),
+            // rightHand(out(a)) points towards the arm leftOf(a), its opposite towards rightOf(a).
+            const double toLeftArm = s.arms.contains(leftOf(a)) ? kHalfRoad : kHalfRoad - 2;
+            const double toRightArm = s.arms.contains(rightOf(a)) ? kHalfRoad : kHalfRoad - 2;
+            d.marks << line(at + side * toLeftArm, at - side * toRightArm,
                             QStringLiteral("stroke=\"#ffffff\" stroke-width=\"1.3\""));
         }
 }
@@ -363,17 +368,24 @@ void drawUser(const Scene& s, int index, Drawing& d) {
                    .arg(degrees(facing), 0, 'f', 1);
 }
 
+// The arm `a` as the plate at `approach` shows it: a real plate is drawn as the
+// driver coming from that approach sees the junction, his own arm at the bottom.
+Arm asSeenFrom(Arm approach, Arm a) {
+    return Arm((a + S - approach + 4) % 4);
+}
+
 // The plate E2 under a priority sign: the main road thick, side roads thin.
-QString shapePlate(const Scene& s, QPointF at) {
+QString shapePlate(const Scene& s, Arm approach, QPointF at) {
     QStringList parts{QStringLiteral("<use xlink:href=\"#k-plate\" x=\"%1\" y=\"%2\"/>")
                           .arg(at.x(), 0, 'f', 1)
                           .arg(at.y(), 0, 'f', 1)};
     for (Arm a : s.arms) {
         const bool main = s.isMain(a);
-        const QPointF end = at + QPointF(out(a).x() * 5.5, out(a).y() * 4);
+        const QPointF dir = out(asSeenFrom(approach, a));
+        const QPointF end = at + QPointF(dir.x() * 6.2, dir.y() * 4.4);
         parts << line(at, end,
                       QStringLiteral("stroke=\"#111\" stroke-width=\"%1\" stroke-linecap=\"round\"")
-                          .arg(main ? 1.8 : 0.8));
+                          .arg(main ? 2.4 : 1.1));
     }
     return parts.join(QLatin1Char('\n'));
 }
@@ -393,9 +405,17 @@ void drawSigns(const Scene& s, Drawing& d) {
         const QPointF o = out(a), side = rightHand(-o);
         const double along = s.roundabout ? kRing + 6 : kHalfRoad + 8;
         const QPointF anchor = kCentre + o * along + side * (kHalfRoad + 10);
-        const double height = stack.size() * 15 + (plate ? 11 : 0);
+        // The roundabout sign is drawn larger: its three arrows must stay readable.
+        auto pitchOf = [](const QString& sign) {
+            return sign == QLatin1String("C1") ? 21.0 : 15.0;
+        };
+        double height = plate ? 13 : 0;
+        for (const QString& sign : stack)
+            height += pitchOf(sign);
         const bool upwards = a == N || a == E;
-        double y = upwards ? anchor.y() - height : anchor.y();
+        // Keep the whole post inside the picture.
+        double y =
+            std::clamp(upwards ? anchor.y() - height : anchor.y(), 1.0, kHeight - 1 - height);
         const double x = a == E && !s.roundabout ? anchor.x() + 2 : anchor.x();
         d.signs << line(QPointF(x, y + 7), QPointF(x, y + height),
                         QStringLiteral("stroke=\"#666\" stroke-width=\"1\""));
@@ -403,11 +423,11 @@ void drawSigns(const Scene& s, Drawing& d) {
             d.signs << QStringLiteral("<use xlink:href=\"#k-%1\" x=\"%2\" y=\"%3\"/>")
                            .arg(sign)
                            .arg(x, 0, 'f', 1)
-                           .arg(y + 7.5, 0, 'f', 1);
-            y += 15;
+                           .arg(y + pitchOf(sign) / 2, 0, 'f', 1);
+            y += pitchOf(sign);
         }
         if (plate)
-            d.signs << shapePlate(s, QPointF(x, y + 5));
+            d.signs << shapePlate(s, a, QPointF(x, y + 6));
     }
 }
 
