@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
@@ -64,9 +65,32 @@ struct ModalBox {
     bool seen = false;
 };
 
+// A stored record of either result table for a profile, with plain values.
+inline Row rowFor(const TableSchema& schema, const QString& profile) {
+    if (schema.name == u"Protokoly"_s)
+        return Row{profile,   QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5)),
+                   u"B"_s,    u"12:34"_s,
+                   20,        50,
+                   43,        u"Prospěl"_s,
+                   QString(), QString(),
+                   QString(), QString()};
+    return Row{u"Zkoušení"_s,
+               profile,
+               QDate(2026, 1, 1),
+               QTime(1, 2, 3),
+               u"B"_s,
+               u"1"_s,
+               1,
+               0,
+               QString(),
+               0,
+               QString(),
+               100};
+}
+
 // Polls for the next modal window and hands it to act, which answers true
-// once it has dealt with it.
-inline void onNextModal(std::function<bool(QWidget*)> act) {
+// once it has dealt with it. Deleting the returned timer stops the watch.
+inline QTimer* onNextModal(std::function<bool(QWidget*)> act) {
     auto* timer = new QTimer(qApp);
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, act] {
@@ -77,11 +101,12 @@ inline void onNextModal(std::function<bool(QWidget*)> act) {
         }
     });
     timer->start();
+    return timer;
 }
 
 // Records the next message box and presses one of its buttons.
-inline void onNextBox(ModalBox& seen, QMessageBox::StandardButton press) {
-    onNextModal([&seen, press](QWidget* modal) {
+inline QTimer* onNextBox(ModalBox& seen, QMessageBox::StandardButton press) {
+    return onNextModal([&seen, press](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         if (!box)
             return false;

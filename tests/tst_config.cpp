@@ -2,6 +2,7 @@
 #include "settings/configFile.h"
 #include "settings/iniFile.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QStringDecoder>
@@ -54,6 +55,18 @@ class ConfigTest : public QObject {
         QTest::newRow("empty") << u""_s << 0 << false;
         QTest::newRow("bare prefix") << u"0x"_s << 0 << false;
         QTest::newRow("too large") << u"99999999999"_s << 0 << false;
+        QTest::newRow("largest") << u"2147483647"_s << 2147483647 << true;
+        QTest::newRow("one past largest") << u"2147483648"_s << 0 << false;
+        QTest::newRow("smallest") << u"-2147483648"_s << int(-2147483648LL) << true;
+        QTest::newRow("negative hex") << u"-0x10"_s << -16 << true;
+        QTest::newRow("second sign after a blank") << u"- -5"_s << 0 << false;
+        QTest::newRow("sign after the prefix") << u"0x -1"_s << 0 << false;
+        QTest::newRow("two signs") << u"+-1"_s << 0 << false;
+        QTest::newRow("smallest 64-bit negated") << u"- -9223372036854775808"_s << 0 << false;
+        QTest::newRow("wraps in 64 bits") << u"18446744073709551617"_s << 0 << false;
+        QTest::newRow("blank inside") << u"1 2"_s << 0 << false;
+        QTest::newRow("hex digit in decimal") << u"1f"_s << 0 << false;
+        QTest::newRow("other script's digits") << u"١٢"_s << 0 << false;
     }
     void integerSwitches() {
         QFETCH(QString, text);
@@ -99,9 +112,11 @@ class ConfigTest : public QObject {
         QCOMPARE(s.group, u"C"_s);
         QVERIFY(s.categories == (std::array<bool, 7>{true, true, true, true, true, true, true}));
         QVERIFY(s.protocols[0] && s.protocols[1] && s.protocols[2]);
+        // A missing name loads as the base profile; such a list is not trusted.
         QCOMPARE(s.profileCount, 1);
-        QCOMPARE(s.profiles[0], QString());
-        QCOMPARE(s.activeProfile, QString());
+        QCOMPARE(s.profiles[0], u"Default"_s);
+        QCOMPARE(s.activeProfile, u"Default"_s);
+        QVERIFY(!loaded.profileListTrusted);
         QVERIFY(loaded.view.statusBar && loaded.view.sequential);
     }
 
@@ -125,32 +140,97 @@ class ConfigTest : public QObject {
 
     void handEditedValuesStayUsable_data() {
         QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<int>("profiles");
+        QTest::addColumn<QStringList>("profiles");
+        QTest::addColumn<QString>("active");
+        QTest::addColumn<bool>("trusted");
         QTest::addColumn<QString>("group");
-        QTest::addColumn<QString>("invalid");
+        QTest::addColumn<QString>("problem"); // a piece of the one message, or empty
+        const QByteArray b = "[Skupina]\nSkupina=B\n";
+        QTest::newRow("complete list")
+            << b + "[Profily]\nPocet=2\n1=Eva\n2=Default\nAktivni=Eva\n"
+            << QStringList{u"Eva"_s, u"Default"_s} << u"Eva"_s << true << u"B"_s << QString();
         QTest::newRow("count zero")
-            << QByteArray("[Profily]\nPocet=0\n[Skupina]\nSkupina=B\n") << 1 << u"B"_s << QString();
+            << b + "[Profily]\nPocet=0\n1=Eva\nAktivni=Eva\n"
+            << QStringList{u"Eva"_s} << u"Eva"_s << false << u"B"_s << QString();
+        QTest::newRow("count below the names")
+            << b + "[Profily]\nPocet=1\n1=Eva\n2=Jan\nAktivni=Jan\n"
+            << QStringList{u"Eva"_s} << u"Jan"_s << false << u"B"_s << QString();
         QTest::newRow("count too large")
-            << QByteArray("[Profily]\nPocet=500\n[Skupina]\nSkupina=T\n") << 30 << u"T"_s
-            << QString();
+            << QByteArray("[Profily]\nPocet=500\n1=Eva\n[Skupina]\nSkupina=T\n")
+            << QStringList{u"Eva"_s} << u"Default"_s << false << u"T"_s << QString();
+        QTest::newRow("empty name")
+            << b + "[Profily]\nPocet=2\n1=\n2=Eva\nAktivni=\n"
+            << QStringList{u"Eva"_s} << u"Default"_s << false << u"B"_s << QString();
+        QTest::newRow("no profile section")
+            << b << QStringList{u"Default"_s} << u"Default"_s << false << u"B"_s << QString();
         QTest::newRow("unknown group")
-            << QByteArray("[Skupina]\nSkupina=Z\n") << 1 << u"B"_s << u"Z"_s;
-        QTest::newRow("empty group") << QByteArray("[Profily]\nPocet=1\n") << 1 << u"B"_s << u""_s;
+            << QByteArray("[Skupina]\nSkupina=Z\n") << QStringList{u"Default"_s} << u"Default"_s
+            << false << u"B"_s << u"neplatnou skupinu řidičského oprávnění \"Z\""_s;
+        QTest::newRow("missing group")
+            << QByteArray("[Profily]\nPocet=1\n1=Default\nAktivni=Default\n")
+            << QStringList{u"Default"_s} << u"Default"_s << true << u"B"_s << u"neuvádí skupinu"_s;
+        QTest::newRow("overlong value")
+            << QByteArray("[Skupina]\nSkupina=") + QByteArray(300, 'C') + "\n"
+            << QStringList{u"Default"_s} << u"Default"_s << false << u"B"_s
+            << u"Hodnota klíče Skupina v oddílu [Skupina]"_s;
+        QTest::newRow("junk") << QByteArray("\x89PNG\r\n\x1a\n\0\0garbage=1\n")
+                              << QStringList{u"Default"_s} << u"Default"_s << false << u"B"_s
+                              << u"neobsahuje nastavení programu"_s;
+        QTest::newRow("oversized")
+            << QByteArray("[Skupina]\nSkupina=C\n;") + QByteArray(2 << 20, 'x')
+            << QStringList{u"Default"_s} << u"Default"_s << false << u"B"_s
+            << u"neobsahuje nastavení programu"_s;
     }
     void handEditedValuesStayUsable() {
         QFETCH(QByteArray, content);
-        QFETCH(int, profiles);
+        QFETCH(QStringList, profiles);
+        QFETCH(QString, active);
+        QFETCH(bool, trusted);
         QFETCH(QString, group);
-        QFETCH(QString, invalid);
+        QFETCH(QString, problem);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"config.ini"_s);
         write(path, content);
         const config::Loaded loaded = config::load(path);
-        QCOMPARE(loaded.settings.profileCount, profiles);
+        QCOMPARE(loaded.settings.profileNames(), profiles);
+        QCOMPARE(loaded.settings.savedProfileNames(), profiles);
+        QCOMPARE(loaded.settings.activeProfile, active);
+        QCOMPARE(loaded.profileListTrusted, trusted);
         QCOMPARE(loaded.settings.group, group);
-        QCOMPARE(loaded.invalidGroup.has_value(), !invalid.isNull());
-        if (loaded.invalidGroup)
-            QCOMPARE(*loaded.invalidGroup, invalid);
+        const QString said = loaded.problems.join(u'\n');
+        QVERIFY2(problem.isEmpty() ? said.isEmpty() : said.contains(problem), qPrintable(said));
+        QVERIFY(said.size() < 1000); // never the damaged value itself at length
+    }
+
+    void emptyNamesAreNeverWritten() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"config.ini"_s);
+        Settings s;
+        s.profileCount = 3;
+        s.profiles = {u"Eva"_s, QString(), u"  "_s};
+        s.activeProfile = QString();
+        QString error;
+        QVERIFY(config::save(path, s, ViewChoices{}, &error));
+        QVERIFY(read(path).endsWith("[Profily]\r\nPocet=1\r\n1=Eva\r\nAktivni=Default\r\n\r\n"));
+        QVERIFY(config::load(path).profileListTrusted);
+    }
+
+    void staleTemporariesAreRemoved() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"config.ini"_s);
+        const QString stale = path + u".aB3xYz"_s, fresh = path + u".Qw12er"_s,
+                      other = dir.filePath(u"config.ini.bak"_s);
+        for (const QString& f : {stale, fresh, other})
+            write(f, "x");
+        QFile file(stale);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                 QFileDevice::FileModificationTime));
+        file.close();
+        config::removeStaleTemporaries(path);
+        QVERIFY(!QFile::exists(stale));
+        QVERIFY(QFile::exists(fresh)); // perhaps another instance's save in progress
+        QVERIFY(QFile::exists(other));
     }
 
     void saveKeepsUnknownPartsAndDropsComments() {
@@ -192,14 +272,17 @@ class ConfigTest : public QObject {
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 0); // no temporary file left
     }
 
-    void readOnlyFileCountsAsMissing() {
+    void readOnlyFileIsReadAndSaysSo() {
         if (geteuid() == 0)
             QSKIP("root can write a read-only file");
         QTemporaryDir dir;
         const QString path = dir.filePath(u"config.ini"_s);
         write(path, "[Skupina]\r\nSkupina=C\r\n");
         QFile::setPermissions(path, QFile::ReadOwner);
-        QVERIFY(!config::load(path).fromFile);
+        const config::Loaded loaded = config::load(path);
+        QVERIFY(loaded.fromFile && loaded.readOnly);
+        QCOMPARE(loaded.settings.group, u"C"_s);
+        QVERIFY(loaded.problems.join(u' ').contains(u"jen pro čtení"_s));
         QString error;
         QVERIFY(!config::save(path, Settings{}, ViewChoices{}, &error));
         QCOMPARE(read(path), QByteArray("[Skupina]\r\nSkupina=C\r\n"));

@@ -1,6 +1,7 @@
 // The main window: idle state, menus, modes, saving the settings and closing.
 #include "app/helpPanel.h"
 #include "app/main.h"
+#include "results/resultRecord.h"
 #include "study/questionArea.h"
 #include "testSupport.h"
 #include "ui/fonts.h"
@@ -13,6 +14,8 @@
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using testing::ModalBox;
@@ -324,33 +327,94 @@ class MainWindowTest : public QObject {
         QVERIFY(w_->close());
     }
 
-    void closingInIdlePurgesRemovedProfiles() {
-        {
-            TableStore results(schemas::results(), dir_.path());
-            QVERIFY(results.open(TableStore::Mode::CreateIfMissing));
-            Row row{u"Zkoušení"_s,
-                    u"Odebraný"_s,
-                    QDate(2026, 1, 1),
-                    QTime(1, 2, 3),
-                    u"B"_s,
-                    u"1"_s,
-                    1,
-                    0,
-                    QString(),
-                    0,
-                    QString(),
-                    100};
-            Row kept = row;
-            kept[1] = u"Default"_s;
-            QVERIFY(results.insert({row, kept}));
+    // Whatever state config.ini is in, closing deletes only the records of a
+    // profile the learner removed from a trusted list and saved.
+    void closingKeepsEveryHistoryItWasNotToldToDrop_data() {
+        QTest::addColumn<QByteArray>("config"); // "-" for no file
+        QTest::addColumn<QString>("removeAndSave");
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<QStringList>("survivors");
+        const QStringList all{u"Default"_s, u"Eva"_s, u"Jan"_s};
+        const QByteArray list = "[Skupina]\nSkupina=B\n[Profily]\nPocet=3\n1=Default\n2=Eva\n"
+                                "3=Jan\nAktivni=Default\n";
+        QTest::newRow("no config.ini") << QByteArray("-") << QString() << false << all;
+        QTest::newRow("empty name")
+            << QByteArray("[Skupina]\nSkupina=B\n[Profily]\nPocet=1\n1=\nAktivni=\n") << QString()
+            << false << all;
+        QTest::newRow("count zero")
+            << QByteArray("[Skupina]\nSkupina=B\n[Profily]\nPocet=0\n1=Default\n") << QString()
+            << false << all;
+        QTest::newRow("count below the names")
+            << QByteArray("[Skupina]\nSkupina=B\n[Profily]\nPocet=1\n1=Default\n2=Eva\n3=Jan\n")
+            << QString() << false << all;
+        QTest::newRow("active profile not listed")
+            << QByteArray("[Skupina]\nSkupina=B\n[Profily]\nPocet=2\n1=Default\n2=Eva\n"
+                          "Aktivni=Jan\n")
+            << QString() << false << all;
+        QTest::newRow("junk, then saved") << QByteArray("\x7f\x01junk\0") << u"-"_s << false << all;
+        QTest::newRow("removed, not saved") << list << QString() << false << all;
+        QTest::newRow("removed and saved")
+            << list << u"Jan"_s << false << QStringList{u"Default"_s, u"Eva"_s};
+        QTest::newRow("read-only, removed") << list << u"Jan"_s << true << all;
+    }
+    void closingKeepsEveryHistoryItWasNotToldToDrop() {
+        QFETCH(QByteArray, config);
+        QFETCH(QString, removeAndSave);
+        QFETCH(bool, readOnly);
+        QFETCH(QStringList, survivors);
+        if (readOnly && geteuid() == 0)
+            QSKIP("root can write a read-only file");
+        w_.reset();
+        const QStringList profiles{u"Default"_s, u"Eva"_s, u"Jan"_s};
+        for (const TableSchema* schema : {&schemas::results(), &schemas::protocols()}) {
+            TableStore store(*schema, dir_.path());
+            QVERIFY(store.open(TableStore::Mode::CreateIfMissing));
+            for (const QString& name : profiles)
+                QVERIFY(store.insert({testing::rowFor(*schema, name)}));
         }
-        QVERIFY(w_->close()); // no question in idle
-        TableStore results(schemas::results(), dir_.path());
-        QVERIFY(results.open(TableStore::Mode::ReadOnly));
-        QCOMPARE(results.count(), 1);
-        QCOMPARE(results.select()->first()[1].toString(), u"Default"_s);
-        results.close();
+        if (config != "-")
+            writeConfig(config);
+        if (readOnly)
+            QFile::setPermissions(paths_.configFile(), QFile::ReadOwner);
+        ModalBox box; // a damaged or read-only file is reported at start
+        QTimer* watch = testing::onNextBox(box, QMessageBox::Ok);
+        start();
+        QCOMPARE(box.seen, config != "-" && (readOnly || config.startsWith('\x7f')));
+        if (!box.seen)
+            delete watch;
+        if (!removeAndSave.isEmpty()) {
+            Settings& s = w_->settings();
+            QStringList kept = s.profileNames();
+            kept.removeAll(removeAndSave);
+            s.profiles = {};
+            s.profileCount = int(kept.size());
+            for (int i = 0; i < kept.size(); ++i)
+                s.profiles[i] = kept[i];
+            if (readOnly)
+                testing::onNextBox(box, QMessageBox::Ok); // the save fails, and says so
+            action("M1UlozitNastaveni")->trigger();
+        }
+        // A record of this session, under the active profile, listed or not.
+        ResultRecord record;
+        record.kind = kPracticeKind;
+        record.profile = w_->settings().activeProfile;
+        QVERIFY(WriteResultRecord(dir_.path(), record, nullptr));
+        QVERIFY(w_->close());
+        for (const TableSchema* schema : {&schemas::results(), &schemas::protocols()}) {
+            TableStore store(*schema, dir_.path());
+            QVERIFY(store.open(TableStore::Mode::ReadOnly));
+            const auto rows = store.select();
+            QVERIFY(rows);
+            QStringList left;
+            for (const Row& row : *rows)
+                left << row[schema == &schemas::results() ? 1 : 0].toString();
+            left.removeDuplicates();
+            left.sort();
+            QCOMPARE(left, survivors);
+        }
+        QFile::setPermissions(paths_.configFile(), QFile::ReadOwner | QFile::WriteOwner);
         QFile::remove(dir_.filePath(u"Vysledky.DB"_s));
+        QFile::remove(dir_.filePath(u"Protokoly.DB"_s));
     }
 
     void startUpFailures_data() {

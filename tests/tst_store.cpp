@@ -113,7 +113,7 @@ class StoreTest : public QObject {
         QVERIFY(!store.open(TableStore::Mode::Existing));
     }
 
-    void purgeKeepsListedProfilesInBothTables() {
+    void purgeRemovesTheNamedProfileFromBothTables() {
         QTemporaryDir dir;
         {
             TableStore results(schemas::results(), dir.path());
@@ -133,7 +133,7 @@ class StoreTest : public QObject {
             QVERIFY(protocols.insert({p, q}));
         }
         StoreError error;
-        QVERIFY(PurgeRemovedProfiles(dir.path(), {u"Jana"_s, u"Default"_s}, &error));
+        QVERIFY(PurgeRemovedProfiles(dir.path(), {u"Petr"_s}, &error));
         TableStore results(schemas::results(), dir.path());
         QVERIFY(results.open(TableStore::Mode::ReadOnly));
         QCOMPARE(results.count(), 2);
@@ -141,7 +141,7 @@ class StoreTest : public QObject {
         QCOMPARE(countIn(schemas::protocols(), dir.path()), 1);
     }
 
-    void purgeWithNoSavedNamesDeletesNothing() {
+    void purgeWithNoNamesTouchesNothing() {
         QTemporaryDir dir;
         {
             TableStore results(schemas::results(), dir.path());

@@ -22,8 +22,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     const BankSource source = readBankFolder(QString::fromLocal8Bit(argv[1]));
-    if (!source.issues.isEmpty()) {
-        for (const SourceIssue& issue : source.issues)
+    // Pictures are rendered by their own build step; everything else about the
+    // bank is checked before a table is made of it.
+    const QList<SourceIssue> issues = validateBank(source, QString(), {});
+    if (!issues.isEmpty()) {
+        for (const SourceIssue& issue : issues)
             std::fprintf(stderr, "%s\n", qPrintable(issue.toString()));
         return 1;
     }

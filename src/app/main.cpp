@@ -93,8 +93,8 @@ void THlavniFormular::buildClient() {
 
 bool THlavniFormular::FormCreate() {
     if (!table1_.open()) {
-        msg::error(nullptr, u"Program nelze spustit, protože nelze otevřít tabulku otázek.\n\n"_s +
-                                table1_.error().message());
+        msg::error(nullptr, table1_.error().message(
+                                u"Program nelze spustit, protože nelze otevřít tabulku otázek."_s));
         return false;
     }
     adjustSize();
@@ -135,21 +135,23 @@ void THlavniFormular::loadPictures() {
 }
 
 void THlavniFormular::LoadSettings() {
+    config::removeStaleTemporaries(paths_.configFile());
     const config::Loaded loaded = config::load(paths_.configFile());
     settings_ = loaded.settings;
-    if (!loaded.fromFile)
-        return; // the window's initial state shows the start-up defaults
-    M1StavovyRadek_->setChecked(loaded.view.statusBar);
-    stavovyRadek1_->setVisible(loaded.view.statusBar);
-    if (loaded.view.sequential)
-        M1PostupnyVyberClick();
-    else
-        M1NahodnyVyberClick();
-    showSettings();
-    if (loaded.invalidGroup)
-        msg::error(this, u"Soubor config.ini uvádí neplatnou skupinu řidičského oprávnění "
-                         u"\"%1\". Program použije skupinu B; uložením nastavení se opraví."_s.arg(
-                             *loaded.invalidGroup));
+    profileHistory_.listTrusted = loaded.profileListTrusted;
+    if (loaded.profileListTrusted)
+        profileHistory_.listedAtStart = settings_.profileNames();
+    if (loaded.fromFile) {
+        M1StavovyRadek_->setChecked(loaded.view.statusBar);
+        stavovyRadek1_->setVisible(loaded.view.statusBar);
+        if (loaded.view.sequential)
+            M1PostupnyVyberClick();
+        else
+            M1NahodnyVyberClick();
+        showSettings();
+    } // otherwise the window's initial state shows the start-up defaults
+    if (!loaded.problems.isEmpty())
+        msg::error(this, loaded.problems.join(u"\n\n"_s));
 }
 
 void THlavniFormular::showSettings() {
@@ -266,12 +268,12 @@ void THlavniFormular::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    QStringList saved;
-    for (int i = 0; i < settings_.savedProfileCount && i < kMaxProfiles; ++i)
-        saved << settings_.savedProfiles[i];
     StoreError error;
-    if (!PurgeRemovedProfiles(paths_.workFolder, saved, &error))
-        msg::error(this, error.message());
+    const QStringList removed =
+        removedProfiles(profileHistory_, settings_.savedProfileNames(), settings_.activeProfile);
+    if (!PurgeRemovedProfiles(paths_.workFolder, removed, &error))
+        msg::error(this, error.message(u"Při ukončení nelze odstranit záznamy odebraných "
+                                       u"profilů; zůstávají uloženy."_s));
     event->accept();
 }
 

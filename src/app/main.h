@@ -4,6 +4,7 @@
 #include "app/runState.h"
 #include "questions/questionTable.h"
 #include "questions/selection.h"
+#include "results/purge.h"
 #include "settings/settings.h"
 #include "ui/clock.h"
 #include "ui/paths.h"
@@ -78,6 +79,7 @@ class THlavniFormular : public QWidget {
 
     AppPaths paths_;
     Settings settings_;
+    ProfileHistory profileHistory_;
     RunState run_;
     QuestionTable table1_;
 

@@ -31,7 +31,7 @@ bool THlavniFormular::StartRun(bool examination) {
     run_.remaining = 0;
     const auto questions = table1_.range(0, bank::kQuestionCount);
     if (!questions) {
-        msg::error(this, table1_.error().message());
+        msg::error(this, table1_.error().message(u"Otázky nelze načíst."_s));
         return false;
     }
     index_ = BankIndex::from(*questions);

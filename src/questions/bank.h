@@ -21,6 +21,12 @@ inline constexpr std::array<int, 28> kRetired{2,   8,   62,  119, 132, 148, 193,
                                               445, 447, 448, 449, 489, 702, 712, 754};
 
 // Picture ranges: signs and junctions.
+// What one field of a question may hold: enough for a clear question, and a
+// bound that keeps every screen that shows it readable.
+inline constexpr int kMaxQuestionLength = 400;
+inline constexpr int kMaxAnswerLength = 250;
+inline constexpr int kMaxNoteLength = 500;
+
 inline constexpr int kFirstSign = 621;
 inline constexpr int kFirstJunction = 721;
 

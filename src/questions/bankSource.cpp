@@ -210,6 +210,19 @@ void validateRecord(const SourceFile& file, const SourceRecord& r, const QString
         if (!QFile::exists(path))
             report(u"obrázek %1 sestavení nevytváří"_s.arg(q.picture));
     }
+    const struct {
+        const QString& text;
+        int limit;
+        const char16_t* field;
+    } bounded[] = {
+        {q.text, bank::kMaxQuestionLength, u"OTÁZKA"}, {q.answers[0], bank::kMaxAnswerLength, u"A"},
+        {q.answers[1], bank::kMaxAnswerLength, u"B"},  {q.answers[2], bank::kMaxAnswerLength, u"C"},
+        {q.answers[3], bank::kMaxAnswerLength, u"D"},  {q.note, bank::kMaxNoteLength, u"POZNÁMKA"}};
+    for (const auto& b : bounded)
+        if (b.text.size() > b.limit)
+            report(u"%1 má %2 znaků, nejvýše smí %3"_s.arg(QString::fromUtf16(b.field))
+                       .arg(b.text.size())
+                       .arg(b.limit));
     const QString texts[] = {q.text,    q.answers[0], q.answers[1], q.answers[2], q.answers[3],
                              q.correct, q.group,      q.picture,    q.note};
     for (const QString& t : texts) {

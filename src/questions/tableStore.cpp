@@ -90,8 +90,47 @@ QAtomicInt connectionCounter;
 
 } // namespace
 
-QString StoreError::message() const {
-    return u"Chyba tabulky %1:\n%2"_s.arg(file, text);
+namespace {
+// The common SQLite result codes, told in Czech.
+QString explained(int code) {
+    switch (code & 0xff) {
+    case 3:  // SQLITE_PERM
+    case 23: // SQLITE_AUTH
+        return u"Program nemá k souboru potřebná oprávnění."_s;
+    case 5: // SQLITE_BUSY
+    case 6: // SQLITE_LOCKED
+        return u"Soubor právě používá jiný program."_s;
+    case 8: // SQLITE_READONLY
+        return u"Soubor je jen pro čtení, nelze do něj zapisovat."_s;
+    case 10: // SQLITE_IOERR
+        return u"Při čtení nebo zápisu na disk došlo k chybě."_s;
+    case 11: // SQLITE_CORRUPT
+        return u"Soubor je poškozen."_s;
+    case 13: // SQLITE_FULL
+        return u"Disk je plný."_s;
+    case 14: // SQLITE_CANTOPEN
+        return u"Soubor nelze otevřít."_s;
+    case 26: // SQLITE_NOTADB
+        return u"Soubor není tabulkou programu: je poškozen, nebo jde o jiný soubor."_s;
+    default:
+        return u"Tabulku nelze použít."_s;
+    }
+}
+} // namespace
+
+QString StoreError::message(const QString& what) const {
+    QStringList lines;
+    if (!what.isEmpty())
+        lines << what;
+    lines << u"Tabulka: "_s + file;
+    if (code == 0) {
+        lines << text;
+    } else {
+        lines << explained(code);
+        if (!text.trimmed().isEmpty())
+            lines << u"Podrobnosti: "_s + text.trimmed();
+    }
+    return lines.join(u'\n');
 }
 
 TableStore::TableStore(const TableSchema& schema, const QString& folder)
@@ -112,7 +151,15 @@ bool TableStore::fileExists(const TableSchema& schema, const QString& folder) {
 }
 
 bool TableStore::fail(const QString& text) {
-    error_ = {text, schema_.fileName()};
+    error_ = {text, schema_.fileName(), 0};
+    return false;
+}
+
+bool TableStore::fail(const QSqlError& error) {
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok);
+    // A failure without a code of its own still is the store's, not ours.
+    error_ = {error.text(), schema_.fileName(), ok && code != 0 ? code : 1};
     return false;
 }
 
@@ -126,16 +173,18 @@ bool TableStore::open(Mode mode) {
     const bool existed = QFileInfo::exists(filePath());
     if (mode != Mode::CreateIfMissing && !existed)
         return fail(u"Soubor %1 neexistuje."_s.arg(QDir::toNativeSeparators(filePath())));
+    if (mode == Mode::ReadOnly)
+        recoverInterruptedWrite();
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, connection_);
         db.setDatabaseName(filePath());
         if (mode == Mode::ReadOnly)
             db.setConnectOptions(u"QSQLITE_OPEN_READONLY"_s);
         if (!db.open()) {
-            const QString text = db.lastError().text();
+            const QSqlError error = db.lastError();
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(connection_);
-            return fail(text);
+            return fail(error);
         }
     }
     open_ = true;
@@ -146,6 +195,23 @@ bool TableStore::open(Mode mode) {
         return false;
     }
     return true;
+}
+
+void TableStore::recoverInterruptedWrite() {
+    // A write killed half-way leaves a hot journal that only a read-write
+    // connection rolls back; a read-only one would refuse the file meanwhile.
+    if (QFileInfo(filePath() + u"-journal"_s).size() <= 0)
+        return;
+    const QString name = connection_ + u"-recovery"_s;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, name);
+        db.setDatabaseName(filePath());
+        if (db.open()) {
+            QSqlQuery(db).exec(u"PRAGMA schema_version"_s);
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
 }
 
 void TableStore::close() {
@@ -164,7 +230,7 @@ bool TableStore::checkOrCreateTable(Mode mode) {
     QSqlQuery query(db);
     // Reading the table's columns also proves the file is a database at all.
     if (!query.exec(u"PRAGMA table_info("_s + quoted(schema_.name) + u")"_s))
-        return fail(query.lastError().text());
+        return fail(query.lastError());
     QStringList columns;
     while (query.next())
         columns << query.value(1).toString();
@@ -176,7 +242,7 @@ bool TableStore::checkOrCreateTable(Mode mode) {
             defs << quoted(f.name) + u' ' + sqlType(f.type);
         if (!query.exec(u"CREATE TABLE "_s + quoted(schema_.name) + u" ("_s + defs.join(u", "_s) +
                         u")"_s))
-            return fail(query.lastError().text());
+            return fail(query.lastError());
         return true;
     }
     QStringList expected;
@@ -198,7 +264,7 @@ std::optional<int> TableStore::count(const QList<Condition>& where) {
     for (const QVariant& v : bound)
         query.addBindValue(v);
     if (!query.exec() || !query.next()) {
-        fail(query.lastError().text());
+        fail(query.lastError());
         return std::nullopt;
     }
     return query.value(0).toInt();
@@ -223,7 +289,7 @@ std::optional<QList<Row>> TableStore::select(const QList<Condition>& where,
     for (const QVariant& v : bound)
         query.addBindValue(v);
     if (!query.exec()) {
-        fail(query.lastError().text());
+        fail(query.lastError());
         return std::nullopt;
     }
     QList<Row> rows;
@@ -264,7 +330,7 @@ bool TableStore::insert(const QList<Row>& rows) {
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     Transaction transaction(db);
     if (!transaction.started())
-        return fail(db.lastError().text());
+        return fail(db.lastError());
     QStringList names, marks;
     for (const Field& f : schema_.fields) {
         names << quoted(f.name);
@@ -273,15 +339,15 @@ bool TableStore::insert(const QList<Row>& rows) {
     QSqlQuery query(db);
     if (!query.prepare(u"INSERT INTO "_s + quoted(schema_.name) + u" ("_s + names.join(u", "_s) +
                        u") VALUES ("_s + marks.join(u", "_s) + u")"_s))
-        return fail(query.lastError().text());
+        return fail(query.lastError());
     for (const Row& row : rows) {
         for (int i = 0; i < schema_.fields.size(); ++i)
             query.bindValue(i, toStored(schema_.fields[i], row.value(i)));
         if (!query.exec())
-            return fail(query.lastError().text());
+            return fail(query.lastError());
     }
     if (!transaction.commit())
-        return fail(db.lastError().text());
+        return fail(db.lastError());
     return true;
 }
 
@@ -291,7 +357,7 @@ std::optional<int> TableStore::remove(const QList<Condition>& where) {
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     Transaction transaction(db);
     if (!transaction.started()) {
-        fail(db.lastError().text());
+        fail(db.lastError());
         return std::nullopt;
     }
     QVariantList bound;
@@ -300,12 +366,12 @@ std::optional<int> TableStore::remove(const QList<Condition>& where) {
     for (const QVariant& v : bound)
         query.addBindValue(v);
     if (!query.exec()) {
-        fail(query.lastError().text());
+        fail(query.lastError());
         return std::nullopt;
     }
     const int removed = query.numRowsAffected();
     if (!transaction.commit()) {
-        fail(db.lastError().text());
+        fail(db.lastError());
         return std::nullopt;
     }
     return removed;

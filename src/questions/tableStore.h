@@ -8,11 +8,18 @@
 
 #include <optional>
 
-// A failure of the table store: the store's own text and the table's file.
+class QSqlError;
+
+// A failure of the table store: the store's own text, its SQLite result code
+// (0 when the text is the program's own) and the table's file.
 struct StoreError {
     QString text;
     QString file;
-    QString message() const;
+    int code = 0;
+
+    // What failed (a Czech sentence, may be empty), the file, the failure in
+    // Czech, and the store's original text as a detail line.
+    QString message(const QString& what = {}) const;
 };
 
 // One condition on a field; conditions of a query are joined by AND.
@@ -55,8 +62,10 @@ class TableStore {
 
   private:
     bool fail(const QString& text);
+    bool fail(const QSqlError& error);
     bool requireOpen();
     bool checkOrCreateTable(Mode mode);
+    void recoverInterruptedWrite();
 
     const TableSchema& schema_;
     QString folder_;

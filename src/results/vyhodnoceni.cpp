@@ -126,7 +126,7 @@ void TResult::storeRecord(const QString& folder, const Clock& clock) {
     StoreError error;
     if (!WriteResultRecord(folder, record, &error)) {
         // The counts still show; only the line about the record must not claim it exists.
-        msg::error(parentWidget(), error.message());
+        msg::error(parentWidget(), error.message(u"Výsledek se nepodařilo uložit."_s));
         lbSoubor_->setText(u"Protokol se nepodařilo uložit."_s);
     }
 }

@@ -9,6 +9,18 @@ namespace {
 bool sameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
+
+// An ASCII digit's value up to base 16, or -1; other scripts' digits do not count.
+int digitValue(QChar c) {
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (u >= u'a' && u <= u'f')
+        return u - u'a' + 10;
+    if (u >= u'A' && u <= u'F')
+        return u - u'A' + 10;
+    return -1;
+}
 } // namespace
 
 IniFile IniFile::parse(const QByteArray& bytes) {
@@ -86,25 +98,32 @@ void IniFile::removeSection(const QString& section) {
 }
 
 std::optional<int> IniFile::toInt(const QString& text) {
-    QString t = text.trimmed();
-    bool negative = false;
-    if (t.startsWith(u'-') || t.startsWith(u'+')) {
-        negative = t.startsWith(u'-');
-        t.remove(0, 1);
-    }
+    // One optional sign, then decimal digits or a "0x"/"$" prefix and hex
+    // digits; anything else, or a value outside 32 bits, is not a number.
+    const QString t = text.trimmed();
+    qsizetype i = 0;
+    const bool negative = t.startsWith(u'-');
+    if (negative || t.startsWith(u'+'))
+        ++i;
     int base = 10;
-    if (t.startsWith(u'$')) {
+    if (t.mid(i, 1) == u"$"_s) {
         base = 16;
-        t.remove(0, 1);
-    } else if (t.startsWith(u"0x"_s, Qt::CaseInsensitive)) {
+        i += 1;
+    } else if (t.mid(i, 2).compare(u"0x"_s, Qt::CaseInsensitive) == 0) {
         base = 16;
-        t.remove(0, 2);
+        i += 2;
     }
-    if (t.isEmpty() || t.startsWith(u'-') || t.startsWith(u'+'))
+    if (i >= t.size())
         return std::nullopt;
-    bool ok = false;
-    const qlonglong n = t.toLongLong(&ok, base);
-    if (!ok || n > 0x7fffffffLL + (negative ? 1 : 0))
-        return std::nullopt;
+    const qint64 limit = negative ? 0x80000000LL : 0x7fffffffLL;
+    qint64 n = 0;
+    for (; i < t.size(); ++i) {
+        const int digit = digitValue(t[i]);
+        if (digit < 0 || digit >= base)
+            return std::nullopt;
+        n = n * base + digit;
+        if (n > limit)
+            return std::nullopt;
+    }
     return int(negative ? -n : n);
 }

@@ -19,6 +19,7 @@ class IniFile {
     // section, or appends the section to the file.
     void setValue(const QString& section, const QString& key, const QString& value);
     void removeSection(const QString& section);
+    bool hasSection(const QString& section) const { return find(section) != nullptr; }
 
     // Reads a switch or count: decimal, or hexadecimal after "0x" or "$".
     static std::optional<int> toInt(const QString& text);

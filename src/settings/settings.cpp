@@ -10,3 +10,20 @@ void Settings::takeSavedProfiles() {
     savedProfiles = profiles;
     savedProfileCount = profileCount;
 }
+
+namespace {
+QStringList firstNames(const std::array<QString, kMaxProfiles>& names, int count) {
+    QStringList list;
+    for (int i = 0; i < count && i < kMaxProfiles; ++i)
+        list << names[i];
+    return list;
+}
+} // namespace
+
+QStringList Settings::profileNames() const {
+    return firstNames(profiles, profileCount);
+}
+
+QStringList Settings::savedProfileNames() const {
+    return firstNames(savedProfiles, savedProfileCount);
+}

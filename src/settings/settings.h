@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -21,6 +22,8 @@ struct Settings {
 
     bool anyCategory() const;
     void takeSavedProfiles();
+    QStringList profileNames() const;      // the first profileCount names
+    QStringList savedProfileNames() const; // the first savedProfileCount saved names
 };
 
 // The two choices that live in the main window's menu rather than in Settings.

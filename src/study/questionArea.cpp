@@ -129,7 +129,7 @@ void QuestionArea::ShowQuestion(int number) {
     }
     const auto question = table_.question(number);
     if (!question) {
-        msg::error(this, table_.error().message());
+        msg::error(this, table_.error().message(u"Otázku nelze načíst."_s));
         return;
     }
     record_ = *question;

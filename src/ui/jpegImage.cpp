@@ -7,6 +7,8 @@
 #include <vector>
 
 #include <jpeglib.h>
+// after jpeglib.h, which it needs
+#include <jerror.h>
 
 namespace {
 
@@ -17,6 +19,24 @@ struct ErrorManager {
     std::jmp_buf jump;
     char message[JMSG_LENGTH_MAX];
 };
+
+// What went wrong, in Czech, with libjpeg's own words as a detail.
+QString failure(const QString& path, const ErrorManager& mgr) {
+    const QString detail = QString::fromLocal8Bit(mgr.message);
+    QString what;
+    switch (mgr.base.msg_code) {
+    case JERR_NO_SOI:
+        what = QStringLiteral("Soubor %1 není obrázek JPEG.");
+        break;
+    case JERR_OUT_OF_MEMORY:
+    case JERR_IMAGE_TOO_BIG:
+        what = QStringLiteral("Obrázek %1 je příliš velký.");
+        break;
+    default:
+        what = QStringLiteral("Obrázek %1 je poškozen.");
+    }
+    return what.arg(path) + QStringLiteral("\nPodrobnosti: ") + detail;
+}
 
 void onError(j_common_ptr info) {
     auto* mgr = reinterpret_cast<ErrorManager*>(info->err);
@@ -43,6 +63,10 @@ struct FileCloser {
 
 namespace jpeg {
 
+namespace {
+constexpr long kMaxMemory = 64L << 20;
+} // namespace
+
 QImage load(const QString& path, QString* error) {
     FileCloser file{std::fopen(QFile::encodeName(path).constData(), "rb")};
     if (!file.f) {
@@ -57,16 +81,35 @@ QImage load(const QString& path, QString* error) {
     QImage image; // constructed before setjmp so a jump never skips its lifetime
     if (setjmp(mgr.jump)) {
         jpeg_destroy_decompress(&info);
-        setError(error, QStringLiteral("Obrázek %1 je poškozen: %2")
-                            .arg(path, QString::fromLocal8Bit(mgr.message)));
+        setError(error, failure(path, mgr));
         return {};
     }
     jpeg_create_decompress(&info);
+    // Progressive files keep coefficients for the whole picture; a bounded
+    // size keeps that bounded too.
+    info.mem->max_memory_to_use = kMaxMemory;
     jpeg_stdio_src(&info, file.f);
     jpeg_read_header(&info, TRUE);
+    // The header's size is only a claim: refuse a hostile one before
+    // anything is allocated for it.
+    if (info.image_width > kMaxSide || info.image_height > kMaxSide) {
+        setError(error,
+                 QStringLiteral("Obrázek %1 je příliš velký (%2 × %3 bodů, nejvýše %4 × %4).")
+                     .arg(path)
+                     .arg(info.image_width)
+                     .arg(info.image_height)
+                     .arg(kMaxSide));
+        jpeg_destroy_decompress(&info);
+        return {};
+    }
     info.out_color_space = JCS_RGB; // grey and CMYK-free files alike come out as RGB
     jpeg_start_decompress(&info);
     image = QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB888);
+    if (image.isNull()) {
+        jpeg_destroy_decompress(&info);
+        setError(error, QStringLiteral("Pro obrázek %1 nezbývá paměť.").arg(path));
+        return {};
+    }
     while (info.output_scanline < info.output_height) {
         JSAMPROW row = image.scanLine(int(info.output_scanline));
         jpeg_read_scanlines(&info, &row, 1);

@@ -16,5 +16,13 @@ QString AppPaths::helpPage() const {
 }
 
 QString AppPaths::resolve(const QString& stored) const {
-    return QDir(workFolder).filePath(QString(stored).replace(u'\\', u'/'));
+    const QString relative = QString(stored).replace(u'\\', u'/');
+    const QStringList parts = relative.split(u'/');
+    if (parts.size() < 2 || parts.first().compare(QStringLiteral("grafika"), Qt::CaseInsensitive) ||
+        relative.contains(u':'))
+        return {};
+    for (const QString& part : parts)
+        if (part.isEmpty() || part == QStringLiteral(".") || part == QStringLiteral(".."))
+            return {};
+    return QDir(workFolder).filePath(relative);
 }

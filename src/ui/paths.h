@@ -11,6 +11,8 @@ struct AppPaths {
     static AppPaths fromApplication();
     QString configFile() const;
     QString helpPage() const;
-    // A stored path such as "grafika\yes.jpg", resolved against the working folder.
+    // A stored picture path such as "grafika\yes.jpg", resolved against the
+    // working folder; empty when it would lead outside the folder grafika
+    // (an absolute path, a drive, "..").
     QString resolve(const QString& stored) const;
 };

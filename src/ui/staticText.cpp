@@ -9,7 +9,9 @@
 StaticText::StaticText(QWidget* parent) : QWidget(parent) {}
 
 void StaticText::setText(const QString& text) {
-    text_ = text;
+    // A damaged table may hold megabytes in one field; laying that out would
+    // freeze the window, and no screen shows more than this anyway.
+    text_ = text.size() > kMaxShownLength ? text.left(kMaxShownLength) + u'…' : text;
     update();
 }
 

@@ -10,6 +10,7 @@ class StaticText : public QWidget {
     Q_OBJECT
   public:
     static constexpr int kLineHeight = 18;
+    static constexpr int kMaxShownLength = 2000;
 
     explicit StaticText(QWidget* parent = nullptr);
     void setText(const QString& text);
