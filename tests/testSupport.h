@@ -2,7 +2,7 @@
 // Helpers shared by the test programs: fixture banks and answering modal boxes.
 
 #include "questions/bankSource.h"
-#include "questions/tableStore.h"
+#include "store/tableStore.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -4,9 +4,9 @@
 #include "study/questionArea.h"
 #include "testSupport.h"
 #include "ui/fonts.h"
-#include "ui/jpegImage.h"
+#include "base/jpegImage.h"
 #include "ui/staticText.h"
-#include "ui/textLines.h"
+#include "base/textLines.h"
 
 #include <QAction>
 #include <QLabel>

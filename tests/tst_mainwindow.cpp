@@ -1,5 +1,5 @@
 // The main window: idle state, menus, modes, saving the settings and closing.
-#include "app/helpPanel.h"
+#include "study/helpPanel.h"
 #include "app/main.h"
 #include "results/resultRecord.h"
 #include "study/questionArea.h"

@@ -1,5 +1,5 @@
 // Practice and examination from the menu to the stored record and a repeat.
-#include "app/helpPanel.h"
+#include "study/helpPanel.h"
 #include "app/main.h"
 #include "results/vyhodnoceni.h"
 #include "study/dotaz.h"

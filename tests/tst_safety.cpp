@@ -1,12 +1,12 @@
 // Hostile and damaged inputs: what the purge may delete, oversized and
 // foreign pictures, picture paths out of the program folder, damaged tables
 // and interrupted writes, overlong texts.
-#include "questions/tableStore.h"
+#include "store/tableStore.h"
 #include "results/purge.h"
 #include "results/resultRecord.h"
 #include "testSupport.h"
-#include "ui/jpegImage.h"
-#include "ui/paths.h"
+#include "base/jpegImage.h"
+#include "base/paths.h"
 #include "ui/staticText.h"
 
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
 // The table store and the purge of removed profiles, on files of their own.
-#include "questions/tableStore.h"
+#include "store/tableStore.h"
 #include "results/purge.h"
 
 #include <QDate>

@@ -1,6 +1,6 @@
 #include "app/main.h"
 
-#include "app/helpPanel.h"
+#include "study/helpPanel.h"
 #include "results/purge.h"
 #include "settings/configFile.h"
 #include "study/questionArea.h"

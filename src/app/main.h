@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/mode.h"
+#include "study/mode.h"
 #include "app/runState.h"
 #include "questions/questionTable.h"
 #include "questions/selection.h"
 #include "results/purge.h"
 #include "settings/settings.h"
-#include "ui/clock.h"
-#include "ui/paths.h"
+#include "base/clock.h"
+#include "base/paths.h"
 
 #include <QRandomGenerator>
 #include <QWidget>

@@ -1,6 +1,6 @@
 // The main window's part of a practice or examination run: starting it,
 // drawing questions, answering, and handing over to the evaluation.
-#include "app/helpPanel.h"
+#include "study/helpPanel.h"
 #include "app/main.h"
 #include "questions/bank.h"
 #include "results/vyhodnoceni.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "questions/question.h"
-#include "questions/tableStore.h"
+#include "store/tableStore.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #include "results/purge.h"
 
-#include "questions/tableStore.h"
+#include "store/tableStore.h"
 
 using namespace Qt::StringLiterals;
 

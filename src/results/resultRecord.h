@@ -1,6 +1,6 @@
 #pragma once
 
-#include "questions/tableStore.h"
+#include "store/tableStore.h"
 
 #include <QDateTime>
 #include <QList>

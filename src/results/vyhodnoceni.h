@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/clock.h"
+#include "base/clock.h"
 
 #include <QDialog>
 

@@ -2,7 +2,7 @@
 
 #include "questions/bank.h"
 #include "settings/iniFile.h"
-#include "ui/fileOpens.h"
+#include "base/fileOpens.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -7,7 +7,7 @@
 #include "ui/messages.h"
 #include "ui/pictures.h"
 #include "ui/staticText.h"
-#include "ui/textLines.h"
+#include "base/textLines.h"
 #include "ui/upDown.h"
 #include "ui/widgets.h"
 

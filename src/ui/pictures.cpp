@@ -1,7 +1,7 @@
 #include "ui/pictures.h"
 
-#include "ui/jpegImage.h"
-#include "ui/paths.h"
+#include "base/jpegImage.h"
+#include "base/paths.h"
 
 #include <QFileInfo>
 

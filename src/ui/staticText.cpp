@@ -1,6 +1,6 @@
 #include "ui/staticText.h"
 
-#include "ui/textLines.h"
+#include "base/textLines.h"
 #include "ui/widgets.h"
 
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "ui/jpegImage.h"
+#include "base/jpegImage.h"
 
 #include <QFile>
 

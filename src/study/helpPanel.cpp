@@ -1,4 +1,4 @@
-#include "app/helpPanel.h"
+#include "study/helpPanel.h"
 
 #include "ui/widgets.h"
 

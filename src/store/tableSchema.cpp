@@ -1,4 +1,4 @@
-#include "questions/tableSchema.h"
+#include "store/tableSchema.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,4 +1,4 @@
-#include "questions/tableStore.h"
+#include "store/tableStore.h"
 
 #include <QAtomicInt>
 #include <QDate>

@@ -1,4 +1,4 @@
-#include "ui/fileOpens.h"
+#include "base/fileOpens.h"
 
 #include <QFile>
 #include <QFileInfo>

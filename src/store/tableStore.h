@@ -1,6 +1,6 @@
 #pragma once
 
-#include "questions/tableSchema.h"
+#include "store/tableSchema.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/mode.h"
+#include "study/mode.h"
 
 #include <QFrame>
 

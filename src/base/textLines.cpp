@@ -1,4 +1,4 @@
-#include "ui/textLines.h"
+#include "base/textLines.h"
 
 #include <QTextLayout>
 
