@@ -1,7 +1,7 @@
 #pragma once
 
 #include "pointstest/testPlan.h"
-#include "questions/tableStore.h"
+#include "store/tableStore.h"
 
 #include <QDateTime>
 #include <QString>
