@@ -1,6 +1,7 @@
 #include "pointstest/evaluationPage.h"
 
 #include "base/textLines.h"
+#include "pointstest/captionBox.h"
 #include "pointstest/pointsTest.h"
 #include "pointstest/testLayout.h"
 #include "pointstest/testText.h"
@@ -37,7 +38,7 @@ QFont boldWindowFont() {
 }
 
 QGroupBox* groupBox(QWidget* parent, const char* name, const QString& title, const QRect& place) {
-    auto* box = new QGroupBox(title, parent);
+    auto* box = new CaptionBox(title, parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(place);
     return box;
@@ -46,7 +47,9 @@ QGroupBox* groupBox(QWidget* parent, const char* name, const QString& title, con
 // A label of a bold group box keeps the plain window font.
 QLabel* plainLabel(QWidget* parent, const char* name, const QString& text, int x, int y) {
     QLabel* label = placeLabel(parent, name, text, x, y);
-    label->setFont(windowFont());
+    QFont plain = windowFont();
+    plain.setBold(false); // said outright, or the box's bold is inherited
+    label->setFont(plain);
     label->adjustSize();
     return label;
 }

@@ -1,6 +1,7 @@
 #include "pointstest/testPages.h"
 
 #include "base/textLines.h"
+#include "pointstest/captionBox.h"
 #include "pointstest/pointsTest.h"
 #include "pointstest/testLayout.h"
 #include "pointstest/testText.h"
@@ -47,7 +48,7 @@ TestPages::TestPages(QWidget* parent) : QTabWidget(parent) {
 
 void TestPages::buildBox(int position, QWidget* panel) {
     QuestionBox& b = boxes_[position - 1];
-    b.box = new QGroupBox(testplan::positionTitle(position), panel);
+    b.box = new CaptionBox(testplan::positionTitle(position), panel);
     b.box->setObjectName(u"gb%1"_s.arg(position));
     paintBackground(b.box, Qt::white);
     b.box->setGeometry(kBoxLeft, kBoxTop, kBoxWidth, designHeight(position));
