@@ -1,7 +1,8 @@
 // Shows every question of the real bank in the question area, as browsing does.
-#include "app/main.h"
+#include "base/paths.h"
 #include "benchStats.h"
 #include "questions/bank.h"
+#include "questions/questionTable.h"
 #include "study/questionArea.h"
 #include "ui/fonts.h"
 
@@ -12,18 +13,20 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     installFontSubstitutes();
     const QString folder = QStringLiteral(TARMELKA_PROGRAM_DIR);
-    THlavniFormular window(AppPaths{folder, folder});
-    if (!window.FormCreate())
+    const AppPaths paths{folder, folder};
+    QuestionTable table(folder);
+    if (!table.open())
         return 1;
-    window.show();
-    window.SetMode(Mode::Browsing, true);
-    QuestionArea* area = window.questionArea();
+    QuestionArea area(table, paths, nullptr);
+    area.resize(632, 316);
+    area.show();
+    area.setBrowsing(true);
     for (int round = 0; round < 5; ++round) {
         Samples samples;
         for (int n = 1; n <= bank::kQuestionCount; ++n)
             samples.time([&] {
-                area->ShowQuestion(n);
-                area->repaint(); // count the drawing too, as the learner waits for it
+                area.ShowQuestion(n);
+                area.repaint(); // count the drawing too, as the learner waits for it
             });
         samples.report(round == 0 ? "ShowQuestion, first pass" : "ShowQuestion, warm pass");
     }

@@ -1,12 +1,12 @@
 // Browsing the bank: question layout, pictures, the retired notice and the
 // browse box.
 #include "app/main.h"
+#include "base/jpegImage.h"
+#include "base/textLines.h"
 #include "study/questionArea.h"
 #include "testSupport.h"
 #include "ui/fonts.h"
-#include "base/jpegImage.h"
 #include "ui/staticText.h"
-#include "base/textLines.h"
 
 #include <QAction>
 #include <QLabel>
@@ -117,7 +117,20 @@ class BrowseTest : public QObject {
         enter(typed);
         QCOMPARE(field()->text(), shown);
         QCOMPARE(number(), u"Otázka číslo "_s + shown);
-        QCOMPARE(w_->run().currentNumber, shown.toInt());
+        QCOMPARE(w_->questionArea()->shown().number, shown.toInt());
+    }
+
+    void storeErrorKeepsNumberAndScreenTogether() {
+        enter(u"3"_s);
+        w_->table().close(); // the table fails under the window
+        ModalBox box;
+        testing::onNextBox(box, QMessageBox::Ok);
+        enter(u"5"_s);
+        QVERIFY(box.seen);
+        QVERIFY(box.text.startsWith(u"Otázku nelze načíst.\nTabulka: otazky.DB"_s));
+        QCOMPARE(number(), u"Otázka číslo 3"_s);
+        QCOMPARE(w_->questionArea()->shown().number, 3);
+        QVERIFY(w_->table().open());
     }
 
     void retiredNumberShowsTheNotice() {

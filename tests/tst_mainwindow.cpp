@@ -1,7 +1,7 @@
 // The main window: idle state, menus, modes, saving the settings and closing.
-#include "study/helpPanel.h"
 #include "app/main.h"
 #include "results/resultRecord.h"
+#include "study/helpPanel.h"
 #include "study/questionArea.h"
 #include "testSupport.h"
 #include "ui/fonts.h"
@@ -229,10 +229,8 @@ class MainWindowTest : public QObject {
     void helpPanelLayoutPerMode() {
         QFETCH(int, mode);
         const Mode m = Mode(mode);
-        RunState& run = w_->run();
-        run.fromStoredResult = true; // a preset run needs no start dialog
-        run.order = {1, 3};
-        run.questionCount = run.remaining = 2;
+        // a preset run needs no start dialog
+        w_->run().presetFromStored({1, 3}, u"B"_s, u"1234567"_s, w_->settings());
         w_->SetMode(m, true);
         QCOMPARE(w_->currentMode(), m);
         QCOMPARE(attachedMenu(), child<QMenuBar>("Menu2"));
@@ -287,16 +285,13 @@ class MainWindowTest : public QObject {
         QCOMPARE(attachedMenu(), child<QMenuBar>("Menu1"));
         QVERIFY(child<QStatusBar>("StavovyRadek1")->isVisible());
         QVERIFY(!w_->questionArea()->isVisible());
-        QVERIFY(run.order.isEmpty() || browsing);
+        QVERIFY(w_->run().state().order.isEmpty() || browsing);
     }
 
     void endingAPracticeAsksFirst() {
-        RunState& run = w_->run();
-        run.fromStoredResult = true;
-        run.savedGroup = u"C"_s;
-        w_->settings().group = u"D"_s; // the stored result's group
-        run.order = {1, 3};
-        run.questionCount = run.remaining = 2;
+        w_->settings().group = u"C"_s;
+        w_->run().presetFromStored({1, 3}, u"D"_s, u"1"_s, w_->settings());
+        const RunState& run = w_->run().state();
         action("M1StavovyRadek")->trigger(); // switched off: must stay hidden afterwards
         w_->SetMode(Mode::Practice, true);
         ModalBox box;

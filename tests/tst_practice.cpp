@@ -1,8 +1,8 @@
 // Practice and examination from the menu to the stored record and a repeat.
-#include "study/helpPanel.h"
 #include "app/main.h"
 #include "results/vyhodnoceni.h"
 #include "study/dotaz.h"
+#include "study/helpPanel.h"
 #include "study/questionArea.h"
 #include "testSupport.h"
 #include "ui/fonts.h"
@@ -58,13 +58,15 @@ class PracticeTest : public QObject {
     void pick(char letter) {
         QTest::mouseClick(in(w_.get(), (std::string("st") + letter).c_str()), Qt::LeftButton);
     }
-    bool marked(int i) { return !area()->mark(i)->isHidden(); }
+    bool marked(int i) {
+        return !in(w_.get(), (std::string("img") + char('A' + i)).c_str())->isHidden();
+    }
     void waitForVerdictToGo() {
         auto* timer = w_->findChild<QTimer*>(u"Timer1"_s);
         QVERIFY(timer->isActive());
         QCOMPARE(timer->interval(), 1500);
         timer->setInterval(1);
-        QTRY_VERIFY(!area()->verdictPanel()->isVisible());
+        QTRY_VERIFY(!in<QLabel>(w_.get(), "pSpravne")->isVisible());
         QVERIFY(!timer->isActive());
     }
     // Starts a run of count questions from the menu, sequential from position 1.
@@ -158,25 +160,25 @@ class PracticeTest : public QObject {
         QVERIFY(w_->findChild<QAction*>(u"M2OznacSpravne"_s)->isVisible());
         // Question 1 (A): right click with nothing marked does nothing.
         rightClick();
-        QVERIFY(w_->run().awaitingAnswer);
-        QVERIFY(!area()->verdictPanel()->isVisible());
+        QVERIFY(w_->run().state().awaitingAnswer);
+        QVERIFY(!in<QLabel>(w_.get(), "pSpravne")->isVisible());
         pick('A');
         QVERIFY(marked(0));
         rightClick();
-        QCOMPARE(area()->verdictPanel()->text(), u"Správně"_s);
+        QCOMPARE(in<QLabel>(w_.get(), "pSpravne")->text(), u"Správně"_s);
         QCOMPARE(label("lbUspesnost")->text(), u"Úspěšnost: 100%"_s);
         rightClick(); // during the verdict: ignored
-        QCOMPARE(w_->run().currentNumber, 1);
+        QCOMPARE(w_->run().state().currentNumber, 1);
         waitForVerdictToGo();
         rightClick(); // question 3
-        QCOMPARE(w_->run().currentNumber, 3);
+        QCOMPARE(w_->run().state().currentNumber, 3);
         QCOMPARE(label("lbZbyvaOtazek")->text(), u"Zbývá: 3"_s);
         QVERIFY(!marked(0));
         pick('B');
         pick('C');
         pick('C'); // unmarks again
         rightClick();
-        QCOMPARE(area()->verdictPanel()->text(), u"Špatně"_s);
+        QCOMPARE(in<QLabel>(w_.get(), "pSpravne")->text(), u"Špatně"_s);
         QVERIFY(marked(0) && marked(1) && !marked(2)); // a) missed, b) crossed
         QCOMPARE(label("lbUspesnost")->text(), u"Úspěšnost: 50%"_s);
         waitForVerdictToGo();
@@ -191,7 +193,7 @@ class PracticeTest : public QObject {
         rightClick();
         QCOMPARE(label("lbUspesnost")->text(), u"Úspěšnost: 33%"_s);
         waitForVerdictToGo();
-        QCOMPARE(w_->run().remaining, 0);
+        QCOMPARE(w_->run().state().remaining, 0);
 
         QString counts, soubor;
         bool repeatEnabled = false;
@@ -231,14 +233,14 @@ class PracticeTest : public QObject {
 
         // The repeat asks 3, 5 and then the hinted 4.
         QCOMPARE(w_->currentMode(), Mode::Practice);
-        QCOMPARE(w_->run().order, (QList<int>{3, 5, 4}));
+        QCOMPARE(w_->run().state().order, (QList<int>{3, 5, 4}));
         QCOMPARE(label("lbCelkemOtazek")->text(), u"Celkem otázek: 3"_s);
         QCOMPARE(label("lbUspesnost")->text(), u"Úspěšnost: 0%"_s);
-        QCOMPARE(w_->run().currentNumber, 3);
+        QCOMPARE(w_->run().state().currentNumber, 3);
         for (int expected : {5, 4}) {
             w_->findChild<QAction*>(u"M2OznacSpravne"_s)->trigger();
             rightClick();
-            QCOMPARE(w_->run().currentNumber, expected);
+            QCOMPARE(w_->run().state().currentNumber, expected);
         }
         pick('A');
         pick('B');
@@ -256,7 +258,7 @@ class PracticeTest : public QObject {
         QCOMPARE(soubor, u"Protokol z opravy procvičování nebyl vytvořen"_s);
         QCOMPARE(storedRecords(), 1);
         QCOMPARE(w_->currentMode(), Mode::Idle);
-        QVERIFY(w_->run().order.isEmpty());
+        QVERIFY(w_->run().state().order.isEmpty());
     }
 
     void examinationByKeyboard() {
@@ -269,13 +271,13 @@ class PracticeTest : public QObject {
         QVERIFY(marked(1));
         QTest::keyClick(w_.get(), Qt::Key_B);
         QTest::keyClick(w_.get(), Qt::Key_Return);
-        QCOMPARE(area()->verdictPanel()->text(), u"Správně"_s);
+        QCOMPARE(in<QLabel>(w_.get(), "pSpravne")->text(), u"Správně"_s);
         waitForVerdictToGo();
         QTest::keyClick(w_.get(), Qt::Key_Space);
-        QCOMPARE(w_->run().currentNumber, 3);
+        QCOMPARE(w_->run().state().currentNumber, 3);
         QTest::keyClick(w_.get(), Qt::Key_C);
         QTest::keyClick(w_.get(), Qt::Key_Enter);
-        QCOMPARE(area()->verdictPanel()->text(), u"Špatně"_s);
+        QCOMPARE(in<QLabel>(w_.get(), "pSpravne")->text(), u"Špatně"_s);
         waitForVerdictToGo();
         QString title, soubor, button;
         QList<int> tops;
@@ -301,15 +303,10 @@ class PracticeTest : public QObject {
     }
 
     void storedResultReexaminationRestoresTheGroup() {
-        RunState& run = w_->run();
-        run.fromStoredResult = true;
-        run.savedGroup = u"B"_s;
-        run.storedCategories = u"26"_s;
-        w_->settings().group = u"C"_s;
-        run.order = {6};
-        run.questionCount = run.remaining = 1;
+        w_->settings().group = u"B"_s;
+        w_->run().presetFromStored({6}, u"C"_s, u"26"_s, w_->settings());
         w_->SetMode(Mode::Examination, true);
-        QCOMPARE(run.currentNumber, 6);
+        QCOMPARE(w_->run().state().currentNumber, 6);
         pick('C');
         rightClick();
         waitForVerdictToGo();
@@ -319,7 +316,7 @@ class PracticeTest : public QObject {
         rightClick();
         QVERIFY(ask.seen);
         QCOMPARE(w_->settings().group, u"B"_s);
-        QVERIFY(!run.fromStoredResult);
+        QVERIFY(!w_->run().state().fromStoredResult);
         TableStore store(schemas::results(), dir_.path());
         QVERIFY(store.open(TableStore::Mode::ReadOnly));
         const Row r = store.select()->first();
@@ -332,19 +329,23 @@ class PracticeTest : public QObject {
         QVERIFY(damaged.open(QIODevice::WriteOnly));
         damaged.write(QByteArray(3000, 'z'));
         damaged.close();
-        RunState& run = w_->run();
-        run.questionCount = 10;
-        run.wrongCount = 1;
-        run.wrongNumbers = {7};
+        startRun("M1Procvicovat", 1);
+        pick('B');
+        rightClick();
+        waitForVerdictToGo();
         ModalBox box;
         testing::onNextBox(box, QMessageBox::Ok);
-        TResult dialog(
-            run, w_->settings(), false, dir_.path(), [] { return QDateTime::currentDateTime(); },
-            w_.get());
+        QString spravne, soubor;
+        onNextDialog<TResult>([&](TResult* d) {
+            spravne = in<QLabel>(d, "lbSpatne")->text();
+            soubor = in<QLabel>(d, "lbSoubor")->text();
+            in<QPushButton>(d, "btnOK")->click();
+        });
+        rightClick();
         QVERIFY(box.seen);
-        QVERIFY(box.text.contains(u"Vysledky.DB"_s));
-        QCOMPARE(in<QLabel>(&dialog, "lbSpravne")->text(), u"Správných odpovědí: 9"_s);
-        QVERIFY(!in<QLabel>(&dialog, "lbSoubor")->text().startsWith(u"Byl vytvořen"_s));
+        QVERIFY(box.text.startsWith(u"Výsledek se nepodařilo uložit.\nTabulka: Vysledky.DB"_s));
+        QCOMPARE(spravne, u"Špatných odpovědí: 1"_s);
+        QCOMPARE(soubor, u"Protokol se nepodařilo uložit."_s);
         QCOMPARE(damaged.size(), 3000);
     }
 };

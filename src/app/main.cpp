@@ -1,8 +1,8 @@
 #include "app/main.h"
 
-#include "study/helpPanel.h"
 #include "results/purge.h"
 #include "settings/configFile.h"
+#include "study/helpPanel.h"
 #include "study/questionArea.h"
 #include "ui/centring.h"
 #include "ui/fonts.h"
@@ -16,7 +16,6 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QTimer>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -74,7 +73,7 @@ void THlavniFormular::buildClient() {
     }
     panels_[3]->setAlignment(Qt::AlignCenter);
 
-    pOtazky_ = new QuestionArea(run_, table1_, paths_, client_);
+    pOtazky_ = new QuestionArea(table1_, paths_, client_);
     pOtazky_->setGeometry(0, 0, kClientWidth, kClientHeight - kHelpHeight);
     pOtazky_->hide();
     connect(pOtazky_, &QuestionArea::answerClicked, this, &THlavniFormular::stAClick);
@@ -82,13 +81,6 @@ void THlavniFormular::buildClient() {
     pPomoc_ = new HelpPanel(client_);
     pPomoc_->setGeometry(0, kClientHeight - kHelpHeight, kClientWidth, kHelpHeight);
     pPomoc_->hide();
-
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName(u"Timer1"_s);
-    connect(timer1_, &QTimer::timeout, this, [this] {
-        pOtazky_->verdictPanel()->hide();
-        timer1_->stop();
-    });
 }
 
 bool THlavniFormular::FormCreate() {
@@ -108,7 +100,6 @@ bool THlavniFormular::FormCreate() {
             w->setStatusTip(kWindowHint);
     for (QWidget* w : std::initializer_list<QWidget*>{this, client_, stavovyRadek1_, pPomoc_})
         paintBackground(w, kFaceColour);
-    run_.fromStoredResult = false;
     return true;
 }
 
@@ -121,10 +112,11 @@ void THlavniFormular::loadPictures() {
             problems << error;
         return picture;
     };
-    yes_ = load(u"grafika\\yes.jpg"_s);
-    no_ = load(u"grafika\\no.jpg"_s);
-    mistake_ = load(u"grafika\\mistake.jpg"_s);
-    pPomoc_->setMarks(yes_, no_, mistake_);
+    const QPixmap yes = load(u"grafika\\yes.jpg"_s);
+    const QPixmap no = load(u"grafika\\no.jpg"_s);
+    const QPixmap mistake = load(u"grafika\\mistake.jpg"_s);
+    pPomoc_->setMarks(yes, no, mistake);
+    pOtazky_->setMarkPictures(yes, no, mistake);
     imgPozadi_->setPixmap(load(u"grafika\\pozadi.jpg"_s));
     const QPixmap icon = load(u"grafika\\ikona.jpg"_s);
     if (!icon.isNull())
@@ -141,15 +133,9 @@ void THlavniFormular::LoadSettings() {
     profileHistory_.listTrusted = loaded.profileListTrusted;
     if (loaded.profileListTrusted)
         profileHistory_.listedAtStart = settings_.profileNames();
-    if (loaded.fromFile) {
-        M1StavovyRadek_->setChecked(loaded.view.statusBar);
-        stavovyRadek1_->setVisible(loaded.view.statusBar);
-        if (loaded.view.sequential)
-            M1PostupnyVyberClick();
-        else
-            M1NahodnyVyberClick();
-        showSettings();
-    } // otherwise the window's initial state shows the start-up defaults
+    view_ = loaded.view;
+    showViewChoices();
+    showSettings();
     if (!loaded.problems.isEmpty())
         msg::error(this, loaded.problems.join(u"\n\n"_s));
 }
@@ -164,8 +150,7 @@ void THlavniFormular::showSettings() {
 
 void THlavniFormular::M1UlozitNastaveniClick() {
     QString error;
-    const ViewChoices view{M1StavovyRadek_->isChecked(), M1PostupnyVyber_->isChecked()};
-    if (!config::save(paths_.configFile(), settings_, view, &error)) {
+    if (!config::save(paths_.configFile(), settings_, view_, &error)) {
         msg::error(this,
                    u"Nastavení nelze uložit do souboru %1:\n%2"_s.arg(paths_.configFile(), error));
         return;
@@ -174,28 +159,25 @@ void THlavniFormular::M1UlozitNastaveniClick() {
 }
 
 void THlavniFormular::M1StavovyRadekClick() {
-    // The action toggles its own check mark; the bar follows it.
-    stavovyRadek1_->setVisible(M1StavovyRadek_->isChecked());
+    view_.statusBar = !view_.statusBar;
+    showViewChoices();
 }
 
 void THlavniFormular::M1PostupnyVyberClick() {
-    M1PostupnyVyber_->setChecked(true);
-    M1NahodnyVyber_->setChecked(false);
+    view_.sequential = true;
+    showViewChoices();
 }
 
 void THlavniFormular::M1NahodnyVyberClick() {
-    M1NahodnyVyber_->setChecked(true);
-    M1PostupnyVyber_->setChecked(false);
+    view_.sequential = false;
+    showViewChoices();
 }
 
-Mode THlavniFormular::currentMode() const {
-    if (M1Prohlizet_->isChecked())
-        return Mode::Browsing;
-    if (M1Procvicovat_->isChecked())
-        return Mode::Practice;
-    if (M1Zkouset_->isChecked())
-        return Mode::Examination;
-    return Mode::Idle;
+void THlavniFormular::showViewChoices() {
+    M1StavovyRadek_->setChecked(view_.statusBar);
+    M1PostupnyVyber_->setChecked(view_.sequential);
+    M1NahodnyVyber_->setChecked(!view_.sequential);
+    stavovyRadek1_->setVisible(view_.statusBar && mode_ == Mode::Idle);
 }
 
 void THlavniFormular::attachMenu(QMenuBar* menu) {
@@ -206,59 +188,39 @@ void THlavniFormular::attachMenu(QMenuBar* menu) {
 }
 
 void THlavniFormular::SetMode(Mode mode, bool on) {
-    if (on) {
-        attachMenu(menu2_);
-        stavovyRadek1_->hide();
-        pOtazky_->setMarkPictures(yes_);
-    } else {
-        attachMenu(menu1_);
-        stavovyRadek1_->setVisible(M1StavovyRadek_->isChecked());
-    }
+    mode_ = on ? mode : Mode::Idle;
+    M1Prohlizet_->setChecked(mode_ == Mode::Browsing);
+    M1Procvicovat_->setChecked(mode_ == Mode::Practice);
+    M1Zkouset_->setChecked(mode_ == Mode::Examination);
+    attachMenu(on ? menu2_ : menu1_);
+    showViewChoices();
     pPomoc_->setVisible(on);
     pOtazky_->setVisible(on);
     pPomoc_->setProfileAndGroup(settings_.activeProfile, settings_.group);
     pPomoc_->applyMode(mode, on);
     if (mode == Mode::Browsing) {
-        M1Prohlizet_->setChecked(on);
         pOtazky_->setBrowsing(on);
         if (on)
             pOtazky_->startBrowsing();
         return;
     }
-    if (mode == Mode::Examination)
-        M1Zkouset_->setChecked(on);
-    else
-        M1Procvicovat_->setChecked(on);
     if (mode == Mode::Practice)
         M2OznacSpravne_->setVisible(on);
-    run_.awaitingAnswer = on;
-    run_.repeatRun = run_.fromStoredResult;
-    for (int i = 0; i < 4; ++i)
-        pOtazky_->mark(i)->hide();
-    if (on) {
-        run_.wrongCount = run_.hintCount = run_.successPercent = 0;
-        pPomoc_->setSuccess(0);
-        run_.currentNumber -= 1;
-        NextQuestion();
-        run_.wrongNumbers.clear();
-        run_.hintNumbers.clear();
-    } else {
-        run_.order.clear();
-        run_.wrongNumbers.clear();
-        run_.hintNumbers.clear();
-    }
+    pOtazky_->showMarks({});
+    if (!on)
+        return run_.end();
+    run_.start();
+    pPomoc_->setSuccess(0);
+    NextQuestion();
 }
 
 void THlavniFormular::M2KonecRezimuClick() {
-    const Mode mode = currentMode();
-    if (mode == Mode::Browsing)
+    if (mode_ == Mode::Browsing)
         return SetMode(Mode::Browsing, false);
     if (!msg::ask(this, u"Opravdu chcete skončit, i když úlohy nejsou dokončeny?"_s))
         return;
-    if (run_.fromStoredResult)
-        settings_.group = run_.savedGroup;
-    run_.fromStoredResult = false;
-    SetMode(mode, false);
+    run_.endStored(settings_);
+    SetMode(mode_, false);
 }
 
 void THlavniFormular::closeEvent(QCloseEvent* event) {

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "study/mode.h"
-#include "app/runState.h"
+#include "base/clock.h"
+#include "base/paths.h"
 #include "questions/questionTable.h"
 #include "questions/selection.h"
 #include "results/purge.h"
 #include "settings/settings.h"
-#include "base/clock.h"
-#include "base/paths.h"
+#include "study/mode.h"
+#include "study/practiceRun.h"
 
 #include <QRandomGenerator>
 #include <QWidget>
@@ -16,8 +16,8 @@ class QAction;
 class QLabel;
 class QMenuBar;
 class QStatusBar;
-class QTimer;
 class HelpPanel;
+enum class RecordOutcome;
 class QuestionArea;
 
 // The main window: menus, the idle picture, the question area and help panel
@@ -35,15 +35,14 @@ class THlavniFormular : public QWidget {
     void SetMode(Mode mode, bool on);
     void NextQuestion();
     bool StartRun(bool examination);
-    void FindStartQuestion();
     void EvaluateAnswer();
     void setClock(const Clock& clock) { clock_ = clock; }
     void setRandomSeed(quint32 seed) { generator_.seed(seed); }
-    Mode currentMode() const;
+    Mode currentMode() const { return mode_; }
     void ShowHintInStatusBar(const QString& hint);
 
     Settings& settings() { return settings_; }
-    RunState& run() { return run_; }
+    PracticeRun& run() { return run_; }
     const AppPaths& paths() const { return paths_; }
     QuestionTable& table() { return table1_; }
     QuestionArea* questionArea() const { return pOtazky_; }
@@ -69,19 +68,25 @@ class THlavniFormular : public QWidget {
     void M1NahodnyVyberClick();
     void M2KonecRezimuClick();
     void attachMenu(QMenuBar* menu);
+    void showViewChoices();
+    RunKind runKind() const;
+    RecordOutcome storeResult(RunKind kind);
     void startPracticeOrExamination(bool examination);
     void stAClick(int answer);
     void pOtazkyMouseDown();
     void M2OznacSpravneClick();
     void finishRun();
     void askNextQuestion();
-    Selection selection() const;
 
     AppPaths paths_;
     Settings settings_;
+    ViewChoices view_;
+    Mode mode_ = Mode::Idle;
     ProfileHistory profileHistory_;
-    RunState run_;
     QuestionTable table1_;
+    QRandomGenerator generator_{QRandomGenerator::securelySeeded()};
+    PracticeRun run_{generator_};
+    Clock clock_ = systemClock();
 
     QWidget* client_ = nullptr;
     QLabel* imgPozadi_ = nullptr;
@@ -89,11 +94,6 @@ class THlavniFormular : public QWidget {
     QLabel* panels_[4] = {};
     QuestionArea* pOtazky_ = nullptr;
     HelpPanel* pPomoc_ = nullptr;
-    QTimer* timer1_ = nullptr;
-    QPixmap yes_, no_, mistake_;
-    BankIndex index_; // of the running practice or examination
-    Clock clock_ = systemClock();
-    QRandomGenerator generator_{QRandomGenerator::securelySeeded()};
 
     QMenuBar* menu1_ = nullptr;
     QMenuBar* menu2_ = nullptr;

@@ -93,8 +93,6 @@ void THlavniFormular::buildMenus() {
     for (QAction* a : {M1StavovyRadek_, M1PostupnyVyber_, M1NahodnyVyber_, M1Prohlizet_,
                        M1Procvicovat_, M1Zkouset_})
         a->setCheckable(true);
-    M1StavovyRadek_->setChecked(true);
-    M1PostupnyVyber_->setChecked(true);
 
     menu2_ = new QMenuBar(this);
     menu2_->setObjectName(u"Menu2"_s);

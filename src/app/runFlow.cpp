@@ -1,25 +1,22 @@
-// The main window's part of a practice or examination run: starting it,
-// drawing questions, answering, and handing over to the evaluation.
-#include "study/helpPanel.h"
+// The main window's part of a practice or examination run: it asks the run
+// what comes next and shows what the run answers.
 #include "app/main.h"
 #include "questions/bank.h"
+#include "results/resultRecord.h"
 #include "results/vyhodnoceni.h"
 #include "study/dotaz.h"
+#include "study/helpPanel.h"
 #include "study/questionArea.h"
-#include "study/scoring.h"
 #include "ui/centring.h"
 #include "ui/messages.h"
-#include "ui/widgets.h"
 
 #include <QAction>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
-Selection THlavniFormular::selection() const {
-    return {settings_.categories, settings_.group};
+RunKind THlavniFormular::runKind() const {
+    return mode_ == Mode::Examination ? RunKind::Examination : RunKind::Practice;
 }
 
 void THlavniFormular::startPracticeOrExamination(bool examination) {
@@ -28,152 +25,105 @@ void THlavniFormular::startPracticeOrExamination(bool examination) {
 }
 
 bool THlavniFormular::StartRun(bool examination) {
-    run_.remaining = 0;
     const auto questions = table1_.range(0, bank::kQuestionCount);
     if (!questions) {
         msg::error(this, table1_.error().message(u"Otázky nelze načíst."_s));
         return false;
     }
-    index_ = BankIndex::from(*questions);
-    const int total = selection().count(index_);
+    const int total =
+        run_.count(BankIndex::from(*questions), {settings_.categories, settings_.group});
     if (total == 0) {
         msg::error(this,
                    u"Ve zvolených okruzích otázek není pro skupinu %1 žádná otázka. "
                    u"Zvolte v nastavení jiné okruhy nebo jinou skupinu."_s.arg(settings_.group));
         return false;
     }
-    run_.remaining = total;
-    TDotazPZ dialog(examination, M1NahodnyVyber_->isChecked(), total, this);
+    TDotazPZ dialog(examination, !view_.sequential, total, this);
     centreOn(&dialog, this);
     dialog.exec();
-    run_.remaining = dialog.count();
-    run_.startPosition = dialog.start();
-    run_.order = QList<int>(run_.remaining, 0);
-    run_.questionCount = run_.remaining;
-    if (M1PostupnyVyber_->isChecked())
-        FindStartQuestion();
-    pPomoc_->setTotal(run_.remaining);
+    run_.begin(dialog.count(), dialog.start(), view_.sequential);
+    pPomoc_->setTotal(run_.state().questionCount);
     return true;
 }
 
-void THlavniFormular::FindStartQuestion() {
-    if (const auto number = selection().numberAt(index_, run_.startPosition))
-        run_.currentNumber = *number;
-}
-
 void THlavniFormular::NextQuestion() {
-    pPomoc_->setRemaining(run_.remaining);
-    const int taken = run_.questionCount - run_.remaining;
-    if (run_.repeatRun) {
-        pOtazky_->ShowQuestion(run_.order.value(taken));
-    } else {
-        const auto next =
-            M1PostupnyVyber_->isChecked()
-                ? selection().nextSequential(index_, run_.currentNumber)
-                : selection().nextRandom(index_, run_.order.mid(0, taken), generator_);
-        if (!next) {
-            // Counting offers only questions the draw can give, so this means the
-            // table changed under the run; say so rather than loop.
-            msg::error(this, u"Žádná další otázka nevyhovuje zvoleným okruhům a skupině."_s);
-            return;
-        }
-        pOtazky_->ShowQuestion(*next);
-        if (taken < run_.order.size())
-            run_.order[taken] = *next;
-        else
-            run_.order.append(*next);
+    pPomoc_->setRemaining(run_.state().remaining);
+    const auto next = run_.nextNumber();
+    if (!next) {
+        // Counting offers only questions the draw can give, so this means the
+        // table changed under the run; say so rather than loop.
+        msg::error(this, u"Žádná další otázka nevyhovuje zvoleným okruhům a skupině."_s);
+        return;
     }
-    run_.remaining -= 1;
+    // On a store error the run stays at the question still on screen.
+    if (pOtazky_->ShowQuestion(*next))
+        run_.take(pOtazky_->shown());
 }
 
 void THlavniFormular::stAClick(int answer) {
-    if (!run_.awaitingAnswer)
-        return;
-    QLabel* mark = pOtazky_->mark(answer);
-    mark->setVisible(mark->isHidden());
+    if (run_.toggle(answer))
+        pOtazky_->showMarks(run_.marks());
 }
 
 void THlavniFormular::pOtazkyMouseDown() {
-    const Mode mode = currentMode();
-    if (pOtazky_->verdictPanel()->isVisible() || mode == Mode::Browsing || mode == Mode::Idle)
+    if (pOtazky_->verdictShowing() || (mode_ != Mode::Practice && mode_ != Mode::Examination))
         return;
-    if (run_.awaitingAnswer) {
-        for (int i = 0; i < 4; ++i)
-            if (!pOtazky_->mark(i)->isHidden())
-                return EvaluateAnswer();
-        return; // nothing marked: the question stays open
-    }
-    if (run_.remaining > 0)
+    if (run_.state().awaitingAnswer)
+        return EvaluateAnswer(); // with nothing marked the question stays open
+    if (run_.state().remaining > 0)
         return askNextQuestion();
     finishRun();
 }
 
 void THlavniFormular::askNextQuestion() {
-    pOtazky_->setMarkPictures(yes_);
-    for (int i = 0; i < 4; ++i)
-        pOtazky_->mark(i)->hide();
-    run_.awaitingAnswer = true;
+    pOtazky_->showMarks({});
     NextQuestion();
 }
 
+RecordOutcome THlavniFormular::storeResult(RunKind kind) {
+    if (!settings_.protocols[kind == RunKind::Examination ? 1 : 0])
+        return RecordOutcome::SwitchedOff;
+    if (run_.state().repeatRun && !msg::ask(this, u"Chcete vytvořit protokol i z této opravy?"_s))
+        return RecordOutcome::DeclinedRepeat;
+    StoreError error;
+    if (!WriteResultRecord(paths_.workFolder, run_.record(kind, settings_, clock_()), &error)) {
+        msg::error(this, error.message(u"Výsledek se nepodařilo uložit."_s));
+        return RecordOutcome::Failed;
+    }
+    return RecordOutcome::Written;
+}
+
 void THlavniFormular::finishRun() {
-    const bool examination = M1Zkouset_->isChecked();
-    TResult dialog(run_, settings_, examination, paths_.workFolder, clock_, this);
+    const RunKind kind = runKind();
+    const RecordOutcome outcome = storeResult(kind);
+    TResult dialog(run_.state(), settings_, kind, outcome, this);
     centreOn(&dialog, this);
-    if (dialog.exec() == TResult::kRepeat) {
+    if (dialog.ask() == TResult::Choice::Repeat) {
+        run_.prepareRepeat(kind);
         pPomoc_->setSuccess(0);
-        pPomoc_->setTotal(run_.questionCount);
-        run_.repeatRun = true;
+        pPomoc_->setTotal(run_.state().questionCount);
         return askNextQuestion();
     }
-    SetMode(examination ? Mode::Examination : Mode::Practice, false);
+    run_.endStored(settings_);
+    SetMode(mode_, false);
 }
 
 void THlavniFormular::EvaluateAnswer() {
-    std::array<bool, 4> marked{};
-    for (int i = 0; i < 4; ++i)
-        marked[i] = !pOtazky_->mark(i)->isHidden();
-    const Verdict verdict = evaluateAnswer(run_.correctLetters, marked);
-    for (int i = 0; i < 4; ++i) {
-        QLabel* mark = pOtazky_->mark(i);
-        if (verdict.marks[i] == AnswerMark::Missed) {
-            mark->setPixmap(mistake_);
-            mark->show();
-        } else if (verdict.marks[i] == AnswerMark::Cross) {
-            mark->setPixmap(no_);
-        }
-    }
-    run_.awaitingAnswer = false;
-    QLabel* panel = pOtazky_->verdictPanel();
-    if (verdict.wrong) {
-        panel->setText(u"Špatně"_s);
-        setTextColour(panel, QColor(255, 0, 0));
-        run_.wrongCount += 1;
-        run_.wrongNumbers.append(run_.currentNumber);
-    } else {
-        panel->setText(u"Správně"_s);
-        setTextColour(panel, QColor(0, 128, 0));
-    }
-    run_.successPercent =
-        successPercent(run_.questionCount - run_.remaining, run_.wrongCount, run_.hintCount);
-    pPomoc_->setSuccess(run_.successPercent);
-    panel->show();
-    panel->raise();
-    timer1_->start(1500);
+    const auto verdict = run_.confirm();
+    if (!verdict)
+        return;
+    pOtazky_->showMarks(run_.marks());
+    pOtazky_->showVerdict(verdict->wrong);
+    pPomoc_->setSuccess(run_.state().successPercent);
 }
 
 void THlavniFormular::M2OznacSpravneClick() {
-    if (!run_.awaitingAnswer)
-        return;
-    pOtazky_->MarkCorrect(run_.correctLetters);
-    run_.hintCount += 1;
-    run_.awaitingAnswer = false;
-    run_.hintNumbers.append(run_.currentNumber);
+    if (run_.hint())
+        pOtazky_->showMarks(run_.marks());
 }
 
 void THlavniFormular::keyPressEvent(QKeyEvent* event) {
-    const Mode mode = currentMode();
-    if (mode != Mode::Practice && mode != Mode::Examination)
+    if (mode_ != Mode::Practice && mode_ != Mode::Examination)
         return QWidget::keyPressEvent(event);
     const int key = event->key();
     // Letters and digits stand for the answers; Enter or Space confirms and goes on.

@@ -34,6 +34,9 @@ struct ResultRecord {
     Row toRow() const;
 };
 
+// What became of the record of a finished run.
+enum class RecordOutcome { Written, SwitchedOff, DeclinedRepeat, Failed };
+
 // Appends the record to Vysledky in the folder, creating the table first
 // when it does not exist yet.
 bool WriteResultRecord(const QString& folder, const ResultRecord& record, StoreError* error);

@@ -1,10 +1,8 @@
 #include "results/vyhodnoceni.h"
 
-#include "app/runState.h"
 #include "results/resultRecord.h"
 #include "settings/settings.h"
 #include "ui/fonts.h"
-#include "ui/messages.h"
 #include "ui/widgets.h"
 
 #include <QFrame>
@@ -30,12 +28,29 @@ void makeRule(QWidget* parent, const char* name, int y) {
 }
 } // namespace
 
-TResult::TResult(RunState& run, Settings& settings, bool examination, const QString& folder,
-                 const Clock& clock, QWidget* owner)
+namespace {
+QString recordLine(RecordOutcome record, RunKind kind) {
+    switch (record) {
+    case RecordOutcome::Written:
+        return u"Byl vytvořen protokol - přístupen je z menu Výsledky -> Protokol z..."_s;
+    case RecordOutcome::SwitchedOff:
+        return u"Nebyl vytvořen protokol - chcete-li ho vytvářet změňte nastavení"_s;
+    case RecordOutcome::DeclinedRepeat:
+        return kind == RunKind::Examination ? u"Protokol z opravy zkoušení nebyl vytvořen"_s
+                                            : u"Protokol z opravy procvičování nebyl vytvořen"_s;
+    case RecordOutcome::Failed:
+        // The counts still show; only this line must not claim a record exists.
+        return u"Protokol se nepodařilo uložit."_s;
+    }
+    return {};
+}
+} // namespace
+
+TResult::TResult(const RunState& run, const Settings& settings, RunKind kind, RecordOutcome record,
+                 QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                         Qt::WindowCloseButtonHint),
-      run_(run), settings_(settings), examination_(examination) {
+                         Qt::WindowCloseButtonHint) {
     setObjectName(u"Result"_s);
     setWindowTitle(u"Vyhodnocení programu Tarmelka 2003"_s);
     setFont(windowFont());
@@ -57,11 +72,8 @@ TResult::TResult(RunState& run, Settings& settings, bool examination, const QStr
     auto* lbSNapovedou = makeLabel(this, "lbSNapovedou", u"Použití nápovědy: "_s, 32, 141, plain);
     makeRule(this, "Bevel2", 163);
     auto* lbUspesnost = makeLabel(this, "lbUspesnost", u"Úspěšnost: "_s, 16, 169, bold, blue);
-    QFont small = windowFont();
-    lbSoubor_ =
-        makeLabel(this, "lbSoubor",
-                  u"Byl vytvořen protokol - přístupen je z menu Výsledky -> Protokol z..."_s, 16,
-                  195, small, QColor(128, 0, 0));
+    auto* lbSoubor = makeLabel(this, "lbSoubor", recordLine(record, kind), 16, 195, windowFont(),
+                               QColor(128, 0, 0));
     auto* btnOK = new QPushButton(u"&OK"_s, this);
     btnOK->setObjectName(u"btnOK"_s);
     btnOK->setGeometry(40, 224, 75, 25);
@@ -69,10 +81,10 @@ TResult::TResult(RunState& run, Settings& settings, bool examination, const QStr
     auto* btnPrezkouset = new QPushButton(u"Procvičit &špatné odpovědi"_s, this);
     btnPrezkouset->setObjectName(u"btnPrezkouset"_s);
     btnPrezkouset->setGeometry(128, 224, 177, 25);
-    connect(btnOK, &QPushButton::clicked, this, &TResult::btnOKClick);
-    connect(btnPrezkouset, &QPushButton::clicked, this, &TResult::btnPrezkousetClick);
+    connect(btnOK, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnPrezkouset, &QPushButton::clicked, this, &QDialog::accept);
 
-    if (examination) {
+    if (kind == RunKind::Examination) {
         lbTyp->setText(u"Vyhodnocení zkoušení"_s);
         lbSNapovedou->hide();
         lbPocet->move(32, 98);
@@ -80,7 +92,6 @@ TResult::TResult(RunState& run, Settings& settings, bool examination, const QStr
         lbSpatne->move(32, 141);
         btnPrezkouset->setText(u"Přezkoušet ze &špatných odpovědí"_s);
     }
-    storeRecord(folder, clock);
     btnPrezkouset->setEnabled(run.wrongCount != 0 || run.hintCount != 0);
     lbTyp->adjustSize();
     lbTyp->move(width() / 2 - lbTyp->width() / 2, lbTyp->y());
@@ -96,53 +107,10 @@ TResult::TResult(RunState& run, Settings& settings, bool examination, const QStr
     append(lbSpatne, QString::number(run.wrongCount));
     append(lbSNapovedou, QString::number(run.hintCount));
     append(lbUspesnost, QString::number(run.successPercent) + u'%');
-    lbSoubor_->adjustSize();
+    lbSoubor->adjustSize();
 }
 
-void TResult::storeRecord(const QString& folder, const Clock& clock) {
-    if (!settings_.protocols[examination_ ? 1 : 0]) {
-        lbSoubor_->setText(u"Nebyl vytvořen protokol - chcete-li ho vytvářet změňte nastavení"_s);
-        return;
-    }
-    if (run_.repeatRun &&
-        !msg::ask(parentWidget(), u"Chcete vytvořit protokol i z této opravy?"_s)) {
-        lbSoubor_->setText(examination_ ? u"Protokol z opravy zkoušení nebyl vytvořen"_s
-                                        : u"Protokol z opravy procvičování nebyl vytvořen"_s);
-        return;
-    }
-    ResultRecord record;
-    record.kind = examination_ ? kExaminationKind : kPracticeKind;
-    record.profile = settings_.activeProfile;
-    record.written = clock();
-    record.group = settings_.group;
-    record.categories =
-        run_.fromStoredResult ? run_.storedCategories : categoryDigits(settings_.categories);
-    record.questionCount = run_.questionCount;
-    record.wrongCount = run_.wrongCount;
-    record.wrongNumbers = run_.wrongNumbers;
-    record.hintCount = run_.hintCount;
-    record.hintNumbers = run_.hintNumbers;
-    record.successPercent = run_.successPercent;
-    StoreError error;
-    if (!WriteResultRecord(folder, record, &error)) {
-        // The counts still show; only the line about the record must not claim it exists.
-        msg::error(parentWidget(), error.message(u"Výsledek se nepodařilo uložit."_s));
-        lbSoubor_->setText(u"Protokol se nepodařilo uložit."_s);
-    }
-}
-
-void TResult::btnOKClick() {
-    if (run_.fromStoredResult)
-        settings_.group = run_.savedGroup;
-    run_.fromStoredResult = false;
-    done(kClosed);
-}
-
-void TResult::reject() {
-    btnOKClick();
-}
-
-void TResult::btnPrezkousetClick() {
-    run_.prepareRepeat(!examination_);
-    done(kRepeat);
+TResult::Choice TResult::ask() {
+    // OK and the close control alike end the run.
+    return exec() == QDialog::Accepted ? Choice::Repeat : Choice::Close;
 }

@@ -1,13 +1,12 @@
 #include "study/questionArea.h"
 
-#include "app/runState.h"
+#include "base/textLines.h"
 #include "questions/bank.h"
 #include "questions/questionTable.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
 #include "ui/pictures.h"
 #include "ui/staticText.h"
-#include "base/textLines.h"
 #include "ui/upDown.h"
 #include "ui/widgets.h"
 
@@ -15,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
@@ -33,9 +33,8 @@ StaticText* staticText(QWidget* parent, const QString& name, const QRect& place)
 
 } // namespace
 
-QuestionArea::QuestionArea(RunState& run, QuestionTable& table, const AppPaths& paths,
-                           QWidget* parent)
-    : QFrame(parent), run_(run), table_(table), paths_(paths) {
+QuestionArea::QuestionArea(QuestionTable& table, const AppPaths& paths, QWidget* parent)
+    : QFrame(parent), table_(table), paths_(paths) {
     setObjectName(u"pOtazky"_s);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     paintBackground(this, Qt::white);
@@ -94,8 +93,8 @@ QuestionArea::QuestionArea(RunState& run, QuestionTable& table, const AppPaths& 
     sb1_->upButton()->setObjectName(u"sb1Up"_s);
     sb1_->downButton()->setObjectName(u"sb1Down"_s);
     sb1_->setGeometry(72, 25, 20, 19);
-    connect(sb1_, &UpDown::upClicked, this, &QuestionArea::sb1UpClick);
-    connect(sb1_, &UpDown::downClicked, this, &QuestionArea::sb1DownClick);
+    connect(sb1_, &UpDown::upClicked, this, [this] { browse(BrowseStep::Up); });
+    connect(sb1_, &UpDown::downClicked, this, [this] { browse(BrowseStep::Down); });
     pProhlizeni_->hide();
 
     verdict_ = new QLabel(this);
@@ -108,6 +107,10 @@ QuestionArea::QuestionArea(RunState& run, QuestionTable& table, const AppPaths& 
     verdict_->setFont(verdictFont);
     paintBackground(verdict_, QColor(224, 223, 227));
     verdict_->hide();
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(u"Timer1"_s);
+    timer1_->setSingleShot(true);
+    connect(timer1_, &QTimer::timeout, verdict_, &QWidget::hide);
 
     // Right clicks on the question's own controls count as clicks on the area.
     QList<QWidget*> clickable{imgObrazek_, lbCisloOtazky_, stOtazka_};
@@ -121,43 +124,45 @@ QString QuestionArea::caption() const {
     return caption_->text();
 }
 
-void QuestionArea::ShowQuestion(int number) {
-    run_.currentNumber = number;
+bool QuestionArea::ShowQuestion(int number) {
     if (bank::isRetired(number)) {
+        record_ = Question{};
+        record_.number = number;
         SetQuestionVisible(false);
-        return;
+        return true;
     }
     const auto question = table_.question(number);
     if (!question) {
         msg::error(this, table_.error().message(u"Otázku nelze načíst."_s));
-        return;
+        return false;
     }
     record_ = *question;
-    run_.correctLetters = record_.correct;
-    run_.questionGroup = record_.group;
+    record_.number = number;
     FillQuestion();
+    return true;
 }
 
 void QuestionArea::FillQuestion() {
     if (!caption().isEmpty())
         SetQuestionVisible(true);
-    lbCisloOtazky_->setText(u"Otázka číslo "_s + QString::number(run_.currentNumber));
+    lbCisloOtazky_->setText(u"Otázka číslo "_s + QString::number(record_.number));
     lbCisloOtazky_->adjustSize();
     stOtazka_->setText(record_.text);
     for (int i = 0; i < 4; ++i)
         answers_[i]->setText(record_.answers[i]);
     stPoznamka_->setText(record_.note);
+    placePicture();
     LayoutText(stOtazka_);
     for (StaticText* answer : answers_)
         LayoutText(answer);
     LayoutText(stPoznamka_);
     AlignMarks();
     if (!pProhlizeni_->isHidden())
-        MarkCorrect(run_.correctLetters);
+        MarkCorrect(record_.correct);
 }
 
 void QuestionArea::SetQuestionVisible(bool visible) {
-    lbCisloOtazky_->setText(u"Otázka číslo "_s + QString::number(run_.currentNumber));
+    lbCisloOtazky_->setText(u"Otázka číslo "_s + QString::number(record_.number));
     lbCisloOtazky_->adjustSize();
     caption_->setText(visible ? QString() : bank::kRetiredNotice);
     caption_->setGeometry(contentsRect());
@@ -194,32 +199,32 @@ StaticText* QuestionArea::preceding(const StaticText* text) const {
     return nullptr;
 }
 
+void QuestionArea::placePicture() {
+    // Only signs and junctions show their picture here, placed by category.
+    const int n = record_.number;
+    if (n < bank::kFirstSign || n > kLastNumber || record_.picture.isEmpty()) {
+        imgObrazek_->hide();
+        return;
+    }
+    QString error;
+    const QPixmap picture = loadPicture(paths_, record_.picture, &error);
+    if (picture.isNull()) {
+        // The question stays readable at full width without its picture.
+        imgObrazek_->hide();
+        msg::error(this, error);
+        return;
+    }
+    imgObrazek_->setPixmap(picture);
+    imgObrazek_->resize(picture.size());
+    imgObrazek_->move(n < bank::kFirstJunction ? 530 : 326, 8);
+    imgObrazek_->show();
+}
+
 void QuestionArea::LayoutText(StaticText* text) {
     const int extra = text == stOtazka_ ? 37 : text == stPoznamka_ ? 17 : 0;
     int width = 580 + extra;
-    const int n = run_.currentNumber;
-    if (n >= 1 && n < bank::kFirstSign) {
-        imgObrazek_->hide();
-    } else if (n >= bank::kFirstSign && n <= kLastNumber) {
-        if (text == stOtazka_ && record_.picture.isEmpty()) {
-            imgObrazek_->hide(); // a question without a picture is shown as it is
-        } else if (text == stOtazka_) {
-            QString error;
-            const QPixmap picture = loadPicture(paths_, record_.picture, &error);
-            if (picture.isNull()) {
-                // The question stays readable at full width without its picture.
-                imgObrazek_->hide();
-                msg::error(this, error);
-            } else {
-                imgObrazek_->setPixmap(picture);
-                imgObrazek_->resize(picture.size());
-                imgObrazek_->move(n < bank::kFirstJunction ? 530 : 326, 8);
-                imgObrazek_->show();
-            }
-        }
-        if (!imgObrazek_->isHidden())
-            width -= imgObrazek_->width();
-    }
+    if (!imgObrazek_->isHidden())
+        width -= imgObrazek_->width();
     if (text == stPoznamka_)
         width = 597; // the note never narrows for the picture
     int top = text->y();
@@ -243,26 +248,39 @@ void QuestionArea::AlignMarks() {
 }
 
 void QuestionArea::MarkCorrect(const QString& letters) {
+    std::array<AnswerMark, 4> marks{};
     for (int i = 0; i < 4; ++i)
-        marks_[i]->setVisible(letters.contains(QChar(u'A' + i)));
+        if (letters.contains(QChar(u'A' + i)))
+            marks[i] = AnswerMark::Tick;
+    showMarks(marks);
 }
 
-void QuestionArea::setMarkPictures(const QPixmap& picture) {
-    for (QLabel* m : marks_)
-        m->setPixmap(picture);
+void QuestionArea::setMarkPictures(const QPixmap& yes, const QPixmap& no, const QPixmap& missed) {
+    yes_ = yes;
+    no_ = no;
+    missed_ = missed;
 }
 
-bool QuestionArea::NumberIsDigits(const QString& text) {
-    if (text.isEmpty())
-        return false;
-    for (QChar c : text)
-        if (c < u'0' || c > u'9')
-            return false;
-    qsizetype first = 0;
-    while (first < text.size() - 1 && text[first] == u'0')
-        ++first; // leading zeros are allowed and do not count towards the size
-    const QString digits = text.mid(first);
-    return digits.size() < 10 || (digits.size() == 10 && digits <= u"2147483647"_s);
+void QuestionArea::showMarks(const std::array<AnswerMark, 4>& marks) {
+    for (int i = 0; i < 4; ++i) {
+        const AnswerMark m = marks[i];
+        marks_[i]->setPixmap(m == AnswerMark::Cross    ? no_
+                             : m == AnswerMark::Missed ? missed_
+                                                       : yes_);
+        marks_[i]->setVisible(m != AnswerMark::None);
+    }
+}
+
+void QuestionArea::showVerdict(bool wrong) {
+    verdict_->setText(wrong ? u"Špatně"_s : u"Správně"_s);
+    setTextColour(verdict_, wrong ? QColor(255, 0, 0) : QColor(0, 128, 0));
+    verdict_->show();
+    verdict_->raise();
+    timer1_->start(kVerdictMs);
+}
+
+bool QuestionArea::verdictShowing() const {
+    return verdict_->isVisible();
 }
 
 void QuestionArea::startBrowsing() {
@@ -275,36 +293,18 @@ void QuestionArea::setBrowsing(bool on) {
     stPoznamka_->setVisible(on);
 }
 
-void QuestionArea::refuseNumber() {
-    msg::error(this, u"\""_s + eCisloO_->text() + u"\" není platná integer hodnota!"_s);
-    eCisloO_->setFocus();
-}
-
-void QuestionArea::showTyped(int number) {
-    eCisloO_->setText(QString::number(number));
-    ShowQuestion(number);
-}
-
-void QuestionArea::eCisloOKeyDown() {
-    if (!NumberIsDigits(eCisloO_->text()))
-        return refuseNumber();
-    showTyped(std::clamp(eCisloO_->text().toInt(), 1, kLastNumber));
-}
-
-void QuestionArea::sb1UpClick() {
-    if (!NumberIsDigits(eCisloO_->text()))
-        return refuseNumber();
-    const int n = eCisloO_->text().toInt();
-    if (n < kLastNumber)
-        showTyped(n + 1);
-}
-
-void QuestionArea::sb1DownClick() {
-    if (!NumberIsDigits(eCisloO_->text()))
-        return refuseNumber();
-    const int n = eCisloO_->text().toInt();
-    if (n > 1)
-        showTyped(std::min(n - 1, kLastNumber)); // above the bank, step to its last question
+void QuestionArea::browse(BrowseStep step) {
+    const BrowseMove move = browseMove(eCisloO_->text(), step);
+    if (!move.valid) {
+        msg::error(this, u"\""_s + eCisloO_->text() + u"\" není platná integer hodnota!"_s);
+        eCisloO_->setFocus();
+        return;
+    }
+    if (!move.number)
+        return;
+    // The box follows only what is really shown.
+    if (ShowQuestion(*move.number))
+        eCisloO_->setText(QString::number(*move.number));
 }
 
 void QuestionArea::mousePressEvent(QMouseEvent* event) {
@@ -318,7 +318,7 @@ bool QuestionArea::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                eCisloOKeyDown();
+                browse(BrowseStep::Enter);
                 return true;
             }
         }

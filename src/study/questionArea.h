@@ -1,6 +1,8 @@
 #pragma once
 
 #include "questions/question.h"
+#include "study/browseNumber.h"
+#include "study/scoring.h"
 
 #include <QFrame>
 #include <QPixmap>
@@ -8,36 +10,38 @@
 
 class QLabel;
 class QLineEdit;
+class QTimer;
 class StaticText;
 class UpDown;
 class QuestionTable;
 struct AppPaths;
-struct RunState;
 
 // The question area pOtazky: one question with its number, text, answers,
-// marks, picture and note, and the browse box used while browsing.
+// marks, picture and note, and the browse box used while browsing. It knows
+// the record it shows; what the marks and the verdict say comes from outside.
 class QuestionArea : public QFrame {
     Q_OBJECT
   public:
-    QuestionArea(RunState& run, QuestionTable& table, const AppPaths& paths, QWidget* parent);
+    static constexpr int kVerdictMs = 1500;
 
-    void ShowQuestion(int number);
-    void FillQuestion();
-    void SetQuestionVisible(bool visible);
-    void LayoutText(StaticText* text);
-    void AlignMarks();
+    QuestionArea(QuestionTable& table, const AppPaths& paths, QWidget* parent);
+
+    // Loads and shows a question; on a store error tells the learner, keeps
+    // the question shown before and answers false.
+    bool ShowQuestion(int number);
+    const Question& shown() const { return record_; }
+
     void MarkCorrect(const QString& letters);
-    static bool NumberIsDigits(const QString& text);
+    void setMarkPictures(const QPixmap& yes, const QPixmap& no, const QPixmap& missed);
+    void showMarks(const std::array<AnswerMark, 4>& marks);
+    // "Správně" or "Špatně" for a moment.
+    void showVerdict(bool wrong);
+    bool verdictShowing() const;
 
     // The retired notice, shown centred in the area while it is not empty.
     QString caption() const;
     void startBrowsing();
     void setBrowsing(bool on);
-
-    // The answer marks: index 0..3 for A..D.
-    QLabel* mark(int index) const { return marks_[index]; }
-    void setMarkPictures(const QPixmap& picture);
-    QLabel* verdictPanel() const { return verdict_; }
 
   signals:
     void answerClicked(int index); // left click on a letter or an answer
@@ -48,18 +52,19 @@ class QuestionArea : public QFrame {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void eCisloOKeyDown();
-    void sb1UpClick();
-    void sb1DownClick();
-    void refuseNumber();
-    void showTyped(int number);
+    void FillQuestion();
+    void SetQuestionVisible(bool visible);
+    void LayoutText(StaticText* text);
+    void AlignMarks();
+    void placePicture();
+    void browse(BrowseStep step);
     QString fieldOf(const StaticText* text) const;
     StaticText* preceding(const StaticText* text) const;
 
-    RunState& run_;
     QuestionTable& table_;
     const AppPaths& paths_;
     Question record_;
+    QPixmap yes_, no_, missed_;
     QLabel* caption_;
     QLabel* lbCisloOtazky_;
     StaticText* stOtazka_;
@@ -72,4 +77,5 @@ class QuestionArea : public QFrame {
     QLineEdit* eCisloO_;
     UpDown* sb1_;
     QLabel* verdict_;
+    QTimer* timer1_;
 };
