@@ -121,6 +121,34 @@ class TestFormTest : public QObject {
     }
     void cleanup() { form_.reset(); }
 
+    void sitsATestFromTheMenuEntryToItsProtocol() {
+        ModalBox start, result;
+        testing::onNextBox(start, QMessageBox::Ok);
+        bool sat = false, counting = false;
+        testing::onNextModal([&](QWidget* modal) {
+            auto* form = qobject_cast<TTestForm*>(modal);
+            if (!form)
+                return false;
+            counting = form->countdownOn();
+            QTest::mouseClick(in(form, u"st1A"_s), Qt::LeftButton);
+            testing::onNextBox(result, QMessageBox::Ok);
+            in<QPushButton>(form, u"btnVyhodnotit"_s)->click();
+            in<QPushButton>(form, u"btnOK"_s)->click();
+            sat = true;
+            return true;
+        });
+        QRandomGenerator generator(3);
+        TTestForm::run(
+            settings_, paths(), [] { return kStart; }, generator, nullptr);
+        QVERIFY(sat);
+        QVERIFY(counting);
+        QCOMPARE(start.caption, u"Informace programu Tarmelka 2003"_s);
+        QVERIFY(start.text.endsWith(u"\nV případě, že budete hotovi dřív, stiskněte tlačítko "
+                                    u"\"Vyhodnotit test\"!"_s));
+        QVERIFY(result.text.contains(u"Počet špatných odpovědí byl: 24, jejich čísla jsou 2, 3"_s));
+        QCOMPARE(storedProtocols(dir_->path()), 1);
+    }
+
     void controlsAtTheirPlaces_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("place"); // an empty size: only the left and top count
@@ -210,6 +238,24 @@ class TestFormTest : public QObject {
         box->setFocus();
         QTest::keyClick(box, Qt::Key_Space);
         QVERIFY(!box->isChecked());
+    }
+
+    void keyboardReachesEveryBoxOfAPage() {
+        openForm();
+        auto* pages = form_->pages();
+        pages->tabBar()->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), u"cb1A"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(in<QCheckBox>(form_.get(), u"cb1A"_s)->isChecked());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), u"cb1B"_s);
+        // Enter on a box neither ends the test nor closes the window.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(form_->countdownOn());
+        QVERIFY(form_->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(pages->currentIndex(), 1);
     }
 
     void countdownTicksAndTimesOut() {

@@ -145,12 +145,16 @@ void TestPages::st1AClick(int position, int answer, Qt::MouseButton button) {
     if (button != Qt::LeftButton || check->isHidden())
         return;
     check->toggle();
-    setFocus();
+    cb1AClick();
+}
+
+void TestPages::cb1AClick() {
+    setFocus(); // the check box does not keep the focus after a click
 }
 
 bool TestPages::eventFilter(QObject* watched, QEvent* event) {
-    // After a mouse click on a check box the page control takes the focus back.
+    // Only mouse clicks hand the focus back: Tab and Space keep working on the boxes.
     if (event->type() == QEvent::MouseButtonRelease && qobject_cast<QCheckBox*>(watched))
-        setFocus();
+        cb1AClick();
     return QTabWidget::eventFilter(watched, event);
 }

@@ -44,6 +44,7 @@ class TestPages : public QTabWidget {
     };
     void buildBox(int position, QWidget* panel);
     void st1AClick(int position, int answer, Qt::MouseButton button);
+    void cb1AClick();
 
     std::array<QuestionBox, testplan::kPositions> boxes_;
 };
