@@ -1,6 +1,7 @@
 // The table store and the purge of removed profiles, on files of their own.
-#include "store/tableStore.h"
 #include "results/purge.h"
+#include "results/resultsTable.h"
+#include "store/tableStore.h"
 
 #include <QDate>
 #include <QFile>
@@ -164,6 +165,77 @@ class StoreTest : public QObject {
         QVERIFY(!PurgeRemovedProfiles(dir.path(), {u"Jana"_s}, &error));
         QCOMPARE(error.file, u"Vysledky.DB"_s);
         QCOMPARE(f.size(), 4096); // left as it was
+    }
+
+    void keyedRemoveTakesOneOfTwoIdenticalRecords() {
+        QTemporaryDir dir;
+        TableStore store(schemas::results(), dir.path());
+        QVERIFY(store.open(TableStore::Mode::CreateIfMissing));
+        QVERIFY(store.insert({resultRow(u"Jana"_s), resultRow(u"Jana"_s), resultRow(u"Petr"_s)}));
+        const auto rows = store.page({});
+        QVERIFY(rows && rows->size() == 3);
+        QCOMPARE(rows->at(0).row, rows->at(1).row);
+        QCOMPARE(store.removeKeys({rows->at(1).key}), 1);
+        const auto left = store.page({});
+        QCOMPARE(left->size(), 2);
+        QCOMPARE(left->at(0).key, rows->at(0).key);
+        QCOMPARE(left->at(1).key, rows->at(2).key);
+        QCOMPARE(store.removeKeys({rows->at(1).key}), 0); // gone already: nothing else goes
+    }
+
+    void pagesFollowTheLastKey() {
+        QTemporaryDir dir;
+        TableStore store(schemas::results(), dir.path());
+        QVERIFY(store.open(TableStore::Mode::CreateIfMissing));
+        QList<Row> rows;
+        for (int i = 0; i < 25; ++i)
+            rows << resultRow(i % 2 ? u"Jana"_s : u"Petr"_s, i);
+        QVERIFY(store.insert(rows));
+        QList<int> wrong;
+        qint64 after = 0;
+        const QList<Condition> jana{{u"Profil"_s, Condition::Op::Equal, u"Jana"_s}};
+        while (const auto page = store.page(jana, after, 5)) {
+            if (page->isEmpty())
+                break;
+            QVERIFY(page->size() <= 5);
+            for (const KeyedRow& r : *page)
+                wrong << r.row[7].toInt();
+            after = page->last().key;
+        }
+        QCOMPARE(wrong, (QList<int>{1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23}));
+    }
+
+    void resultsTableListsOneProfilesKindAndRoundTrips() {
+        QTemporaryDir dir;
+        ResultRecord r;
+        r.kind = kExaminationKind;
+        r.profile = QString(35, u'ž'); // longer than the field: found by what was kept
+        r.written = QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7));
+        r.group = u"C"_s;
+        r.categories = u"137"_s;
+        r.questionCount = 20;
+        r.wrongCount = 2;
+        r.wrongNumbers = {12, 301};
+        r.hintCount = 1;
+        r.hintNumbers = {45};
+        r.successPercent = 88;
+        QVERIFY(WriteResultRecord(dir.path(), r, nullptr));
+        ResultRecord other = r;
+        other.kind = kPracticeKind;
+        QVERIFY(WriteResultRecord(dir.path(), other, nullptr));
+        ResultsTable table(dir.path());
+        QVERIFY(table.exists() && table.open());
+        const auto list = table.list(r.profile, kExaminationKind);
+        QVERIFY(list && list->size() == 1);
+        const ResultRecord& back = list->first().record;
+        QCOMPARE(back.profile, r.profile.left(30));
+        QCOMPARE(back.written, r.written);
+        QCOMPARE(back.wrongNumbers, r.wrongNumbers);
+        QCOMPARE(back.hintNumbers, r.hintNumbers);
+        QCOMPARE(back.categories, r.categories);
+        QCOMPARE(back.successPercent, 88);
+        QCOMPARE(table.removeAll(r.profile, kExaminationKind), 1);
+        QCOMPARE(table.count(r.profile, kPracticeKind), 1);
     }
 };
 

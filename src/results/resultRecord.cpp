@@ -43,6 +43,26 @@ Row ResultRecord::toRow() const {
                successPercent};
 }
 
+ResultRecord ResultRecord::fromRow(const Row& row) {
+    const TableSchema& schema = schemas::results();
+    auto at = [&](const char16_t* field) {
+        return row.value(schema.indexOf(QString::fromUtf16(field)));
+    };
+    ResultRecord r;
+    r.kind = at(u"TypTestu").toString();
+    r.profile = at(u"Profil").toString();
+    r.written = QDateTime(at(u"Datum").toDate(), at(u"Cas").toTime());
+    r.group = at(u"Skupina").toString();
+    r.categories = at(u"Kategorie").toString();
+    r.questionCount = at(u"PocetOtazek").toInt();
+    r.wrongCount = at(u"Spatne").toInt();
+    r.wrongNumbers = parseNumberList(at(u"SpatneCisla").toString());
+    r.hintCount = at(u"SNapovedou").toInt();
+    r.hintNumbers = parseNumberList(at(u"SNapovedouCisla").toString());
+    r.successPercent = at(u"Uspesnost").toInt();
+    return r;
+}
+
 bool WriteResultRecord(const QString& folder, const ResultRecord& record, StoreError* error) {
     TableStore store(schemas::results(), folder);
     if (store.open(TableStore::Mode::CreateIfMissing) && store.insert({record.toRow()}))

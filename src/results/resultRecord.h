@@ -32,6 +32,8 @@ struct ResultRecord {
     int successPercent = 0;
 
     Row toRow() const;
+    // Reads a stored row by field name, so a reordered schema cannot shift values.
+    static ResultRecord fromRow(const Row& row);
 };
 
 // What became of the record of a finished run.

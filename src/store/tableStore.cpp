@@ -270,15 +270,27 @@ std::optional<int> TableStore::count(const QList<Condition>& where) {
     return query.value(0).toInt();
 }
 
+QString TableStore::columns() const {
+    QStringList names;
+    for (const Field& f : schema_.fields)
+        names << quoted(f.name);
+    return names.join(u", "_s);
+}
+
+Row TableStore::readRow(const QSqlQuery& query, int first) const {
+    Row row;
+    row.reserve(schema_.fields.size());
+    for (int i = 0; i < schema_.fields.size(); ++i)
+        row << fromStored(schema_.fields[i], query.value(first + i));
+    return row;
+}
+
 std::optional<QList<Row>> TableStore::select(const QList<Condition>& where,
                                              const QString& orderBy) {
     if (!requireOpen())
         return std::nullopt;
-    QStringList names;
-    for (const Field& f : schema_.fields)
-        names << quoted(f.name);
     QVariantList bound;
-    QString sql = u"SELECT "_s + names.join(u", "_s) + u" FROM "_s + quoted(schema_.name) +
+    QString sql = u"SELECT "_s + columns() + u" FROM "_s + quoted(schema_.name) +
                   whereClause(schema_, where, bound);
     // rowid keeps the order of writing, the table's own order, among equal keys
     sql +=
@@ -293,13 +305,33 @@ std::optional<QList<Row>> TableStore::select(const QList<Condition>& where,
         return std::nullopt;
     }
     QList<Row> rows;
-    while (query.next()) {
-        Row row;
-        row.reserve(schema_.fields.size());
-        for (int i = 0; i < schema_.fields.size(); ++i)
-            row << fromStored(schema_.fields[i], query.value(i));
-        rows << row;
+    while (query.next())
+        rows << readRow(query, 0);
+    return rows;
+}
+
+std::optional<QList<KeyedRow>> TableStore::page(const QList<Condition>& where, qint64 after,
+                                                int limit) {
+    if (!requireOpen())
+        return std::nullopt;
+    QVariantList bound;
+    QString clause = whereClause(schema_, where, bound);
+    clause += (clause.isEmpty() ? u" WHERE "_s : u" AND "_s) + u"rowid > ?"_s;
+    bound << after;
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    query.setForwardOnly(true);
+    query.prepare(u"SELECT rowid, "_s + columns() + u" FROM "_s + quoted(schema_.name) + clause +
+                  u" ORDER BY rowid LIMIT ?"_s);
+    for (const QVariant& v : bound)
+        query.addBindValue(v);
+    query.addBindValue(limit);
+    if (!query.exec()) {
+        fail(query.lastError());
+        return std::nullopt;
     }
+    QList<KeyedRow> rows;
+    while (query.next())
+        rows << KeyedRow{query.value(0).toLongLong(), readRow(query, 1)};
     return rows;
 }
 
@@ -352,6 +384,24 @@ bool TableStore::insert(const QList<Row>& rows) {
 }
 
 std::optional<int> TableStore::remove(const QList<Condition>& where) {
+    QVariantList bound;
+    const QString clause = whereClause(schema_, where, bound);
+    return removeWhere(clause, bound);
+}
+
+std::optional<int> TableStore::removeKeys(const QList<qint64>& keys) {
+    if (keys.isEmpty())
+        return requireOpen() ? std::optional<int>(0) : std::nullopt;
+    QStringList marks;
+    QVariantList bound;
+    for (qint64 key : keys) {
+        marks << u"?"_s;
+        bound << key;
+    }
+    return removeWhere(u" WHERE rowid IN ("_s + marks.join(u", "_s) + u")"_s, bound);
+}
+
+std::optional<int> TableStore::removeWhere(const QString& clause, const QVariantList& bound) {
     if (!requireOpen())
         return std::nullopt;
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
@@ -360,9 +410,8 @@ std::optional<int> TableStore::remove(const QList<Condition>& where) {
         fail(db.lastError());
         return std::nullopt;
     }
-    QVariantList bound;
     QSqlQuery query(db);
-    query.prepare(u"DELETE FROM "_s + quoted(schema_.name) + whereClause(schema_, where, bound));
+    query.prepare(u"DELETE FROM "_s + quoted(schema_.name) + clause);
     for (const QVariant& v : bound)
         query.addBindValue(v);
     if (!query.exec()) {

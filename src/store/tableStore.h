@@ -6,6 +6,8 @@
 #include <QString>
 #include <QVariant>
 
+class QSqlQuery;
+
 #include <optional>
 
 class QSqlError;
@@ -32,6 +34,13 @@ struct Condition {
 
 using Row = QVariantList; // values in the schema's field order
 
+// A stored row with its key (SQLite's rowid), which tells apart even two
+// records of identical values.
+struct KeyedRow {
+    qint64 key = 0;
+    Row row;
+};
+
 // The one place that speaks SQL. Each table lives in its own SQLite file in a
 // given folder; values always travel as bound parameters.
 class TableStore {
@@ -54,8 +63,13 @@ class TableStore {
     std::optional<int> count(const QList<Condition>& where = {});
     std::optional<QList<Row>> select(const QList<Condition>& where = {},
                                      const QString& orderBy = {});
+    // A page of rows in the order of writing, those with a key above after,
+    // at most limit of them (all with a negative limit).
+    std::optional<QList<KeyedRow>> page(const QList<Condition>& where, qint64 after = 0,
+                                        int limit = -1);
     bool insert(const QList<Row>& rows);                      // one transaction
     std::optional<int> remove(const QList<Condition>& where); // one transaction
+    std::optional<int> removeKeys(const QList<qint64>& keys); // one transaction
 
     const StoreError& error() const { return error_; }
     const TableSchema& schema() const { return schema_; }
@@ -65,6 +79,9 @@ class TableStore {
     bool fail(const QSqlError& error);
     bool requireOpen();
     bool checkOrCreateTable(Mode mode);
+    QString columns() const;
+    std::optional<int> removeWhere(const QString& clause, const QVariantList& bound);
+    Row readRow(const QSqlQuery& query, int first) const;
     void recoverInterruptedWrite();
 
     const TableSchema& schema_;
