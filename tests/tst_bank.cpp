@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -67,6 +68,17 @@ int longestMargin(const Question& q) {
     return int(q.answers[key].size()) - other;
 }
 
+// By how many characters every other answer is longer than the right one: the
+// opposite cue, left behind when right answers are only ever trimmed.
+int shortestMargin(const Question& q) {
+    const int key = q.correct[0].unicode() - u'A';
+    int other = std::numeric_limits<int>::max();
+    for (int i = 0; i < 4; ++i)
+        if (i != key && !q.answers[i].isEmpty())
+            other = std::min(other, int(q.answers[i].size()));
+    return other - int(q.answers[key].size());
+}
+
 enum class YesNo { None, Yes, No };
 YesNo yesNoOf(const QString& answer) {
     static const QRegularExpression word(u"^(Ano|Ne)\\b"_s,
@@ -96,6 +108,15 @@ std::optional<bool> loneYesNoKey(const Question& q) {
         return std::nullopt;
     const YesNo odd = yes == 1 ? YesNo::Yes : YesNo::No;
     return yesNoOf(q.answers[q.correct[0].unicode() - u'A']) == odd;
+}
+
+// A reason given in an answer: a learner soon learns whether reasons mark
+// the right answer or the made-up one.
+bool hasReason(const QString& answer) {
+    static const QRegularExpression words(u"\\b(protože|aby)\\b"_s,
+                                          QRegularExpression::CaseInsensitiveOption |
+                                              QRegularExpression::UseUnicodePropertiesOption);
+    return words.match(answer).hasMatch();
 }
 
 bool hasAbsoluteWord(const QString& answer) {
@@ -145,16 +166,20 @@ bool continuesInLowerCase(const Question& q) {
 }
 
 struct CueFigures {
-    int single = 0, longest = 0;
+    int single = 0, longest = 0, shortest = 0;
     int loneShape = 0, loneKey = 0;
     int rightAnswers = 0, rightAbsolute = 0, wrongAnswers = 0, wrongAbsolute = 0;
+    int rightReason = 0, wrongReason = 0;
     QList<std::pair<int, int>> longestBy; // margin, number
     QList<int> loneKeys;
 
     double longestShare() const { return single ? double(longest) / single : 0; }
+    double shortestShare() const { return single ? double(shortest) / single : 0; }
     double loneShare() const { return loneShape ? double(loneKey) / loneShape : 0; }
     double rightRate() const { return rightAnswers ? double(rightAbsolute) / rightAnswers : 0; }
     double wrongRate() const { return wrongAnswers ? double(wrongAbsolute) / wrongAnswers : 0; }
+    double rightReasonRate() const { return rightAnswers ? double(rightReason) / rightAnswers : 0; }
+    double wrongReasonRate() const { return wrongAnswers ? double(wrongReason) / wrongAnswers : 0; }
 
     void add(const Question& q) {
         if (singleAnswer(q)) {
@@ -164,6 +189,7 @@ struct CueFigures {
                 ++longest;
                 longestBy << std::pair{margin, q.number};
             }
+            shortest += shortestMargin(q) > 0 ? 1 : 0;
             if (const std::optional<bool> lone = loneYesNoKey(q)) {
                 ++loneShape;
                 if (*lone) {
@@ -179,21 +205,25 @@ struct CueFigures {
             (right ? rightAnswers : wrongAnswers) += 1;
             if (hasAbsoluteWord(q.answers[i]))
                 (right ? rightAbsolute : wrongAbsolute) += 1;
+            if (hasReason(q.answers[i]))
+                (right ? rightReason : wrongReason) += 1;
         }
     }
 
     QString summary() const {
-        return u"nejdelší správná %1/%2 = %3 %, osamělé Ano/Ne %4/%5 = %6 %, "
-               "absolutní slova ve správných %7/%8, ve špatných %9/%10"_s.arg(longest)
-                   .arg(single)
-                   .arg(100 * longestShare(), 0, 'f', 1)
-                   .arg(loneKey)
-                   .arg(loneShape)
-                   .arg(100 * loneShare(), 0, 'f', 1)
-                   .arg(rightAbsolute)
+        auto percent = [](double share) { return QString::number(100 * share, 'f', 1); };
+        return u"nejdelší správná %1/%2 = %3 %, nejkratší %4 %, osamělé Ano/Ne %5/%6 = %7 %, "
+               "absolutní slova ve správných %8/%9, ve špatných %10/%11, "
+               "zdůvodnění ve správných %12, ve špatných %13"_s
+                   .arg(QString::number(longest), QString::number(single), percent(longestShare()),
+                        percent(shortestShare()), QString::number(loneKey),
+                        QString::number(loneShape), percent(loneShare()),
+                        QString::number(rightAbsolute))
                    .arg(rightAnswers)
                    .arg(wrongAbsolute)
-                   .arg(wrongAnswers);
+                   .arg(wrongAnswers)
+                   .arg(rightReason)
+                   .arg(wrongReason);
     }
     // The questions where the right answer stands out most.
     QString worstLongest(int count = 12) const {
@@ -368,38 +398,40 @@ class BankTest : public QObject {
     // means what it says.
     void cueMeasures_data() {
         QTest::addColumn<QString>("record");
-        QTest::addColumn<int>("longest"); // 1: right answer strictly longest
-        QTest::addColumn<int>("lone");    // -1 not of the shape, 0 odd one wrong, 1 odd one right
+        QTest::addColumn<int>("longest");  // 1: right answer strictly longest
+        QTest::addColumn<int>("shortest"); // 1: right answer strictly shortest
+        QTest::addColumn<int>("lone");     // -1 not of the shape, 0 odd one wrong, 1 odd one right
         QTest::addColumn<int>("absoluteRight");
         QTest::addColumn<bool>("lowerCase");
         const QString stem = u"Číslo: 17\nOTÁZKA: Smíte zde stát?\n"_s;
         QTest::newRow("lone Ne is the key")
-            << stem + u"A: Ano, ve dne.\nB: Ne.\nC: Ano, v obci.\nSPRÁVNĚ: B\n"_s << 0 << 1 << 0
-            << true;
+            << stem + u"A: Ano, ve dne.\nB: Ne.\nC: Ano, v obci.\nSPRÁVNĚ: B\n"_s << 0 << 1 << 1
+            << 0 << true;
         QTest::newRow("lone Ne is wrong")
-            << stem + u"A: Ano, vždy.\nB: Ne.\nC: Ano, jen v obci.\nSPRÁVNĚ: C\n"_s << 1 << 0 << 1
-            << true;
+            << stem + u"A: Ano, vždy.\nB: Ne.\nC: Ano, jen v obci.\nSPRÁVNĚ: C\n"_s << 1 << 0 << 0
+            << 1 << true;
         QTest::newRow("two answers are not lone")
-            << stem + u"A: Ano.\nB: Ne.\nSPRÁVNĚ: B\n"_s << 0 << -1 << 0 << true;
+            << stem + u"A: Ano.\nB: Ne.\nSPRÁVNĚ: B\n"_s << 0 << 1 << -1 << 0 << true;
         QTest::newRow("Nebo is not Ne")
             << stem + u"A: Ano, ve dne.\nB: Nebo i v noci.\nC: Ano, v obci.\nSPRÁVNĚ: B\n"_s << 1
-            << -1 << 0 << true;
+            << 0 << -1 << 0 << true;
         QTest::newRow("equal length is not longest")
             << stem + u"A: Ano, v obci.\nB: Ano, ve dne.\nC: Ne.\nSPRÁVNĚ: A\n"_s << 0 << 0 << 0
-            << true;
+            << 0 << true;
         QTest::newRow("jen inside a word is no absolute")
-            << stem + u"A: Jenže ne.\nB: Ne.\nSPRÁVNĚ: A\n"_s << 1 << -1 << 0 << true;
+            << stem + u"A: Jenže ne.\nB: Ne.\nSPRÁVNĚ: A\n"_s << 1 << 0 << -1 << 0 << true;
         QTest::newRow("capital after a colon")
             << u"Číslo: 17\nOTÁZKA: Tato značka:\nA: Zakazuje stání.\nB: zakazuje "
                "zastavení.\nSPRÁVNĚ: B\n"_s
-            << 1 << -1 << 0 << false;
+            << 1 << 0 << -1 << 0 << false;
         QTest::newRow("abbreviation after a colon")
-            << u"Číslo: 17\nOTÁZKA: Vozidlo má:\nA: ABS.\nB: jen brzdy.\nSPRÁVNĚ: B\n"_s << 1 << -1
-            << 1 << true;
+            << u"Číslo: 17\nOTÁZKA: Vozidlo má:\nA: ABS.\nB: jen brzdy.\nSPRÁVNĚ: B\n"_s << 1 << 0
+            << -1 << 1 << true;
     }
     void cueMeasures() {
         QFETCH(QString, record);
         QFETCH(int, longest);
+        QFETCH(int, shortest);
         QFETCH(int, lone);
         QFETCH(int, absoluteRight);
         QFETCH(bool, lowerCase);
@@ -411,6 +443,7 @@ class BankTest : public QObject {
         CueFigures f;
         f.add(q);
         QCOMPARE(f.longest, longest);
+        QCOMPARE(f.shortest, shortest);
         const std::optional<bool> odd = loneYesNoKey(q);
         QCOMPARE(odd ? int(*odd) : -1, lone);
         QCOMPARE(f.rightAbsolute, absoluteRight);
@@ -450,6 +483,8 @@ class BankTest : public QObject {
         // whose right answer needs its qualification.
         QVERIFY2(all.longestShare() <= 0.40,
                  qPrintable(all.summary() + u"; nejvýrazněji: "_s + all.worstLongest()));
+        // Trimming right answers must not turn the cue round.
+        QVERIFY2(all.shortestShare() <= 0.40, qPrintable(all.summary()));
         // Chance is a third; above a half the odd one out would be the better guess.
         QVERIFY2(all.loneShare() <= 0.55,
                  qPrintable(all.summary() + u"; osamělý klíč: "_s + numbersText(all.loneKeys)));
@@ -463,6 +498,8 @@ class BankTest : public QObject {
                                 .arg(100 * all.rightRate(), 0, 'f', 1)
                                 .arg(100 * all.wrongRate(), 0, 'f', 1) +
                             all.summary()));
+        // The same bound for reasons ("protože", "aby"), for the same cause.
+        QVERIFY2(all.rightReasonRate() >= all.wrongReasonRate() / 2, qPrintable(all.summary()));
     }
 
     void realBankUsesTheStatutesTermsAndForm() {
