@@ -177,6 +177,25 @@ class TestJunctions : public QObject {
         QVERIFY2(got.startsWith(expected), qPrintable(got));
     }
 
+    // The shape plate turns with its entry: the driver's own arm is at the
+    // bottom, what is on his right is on the plate's right.
+    void plateAsSeenFromItsEntry_data() {
+        QTest::addColumn<int>("approach");
+        QTest::addColumn<int>("arm");
+        QTest::addColumn<int>("onPlate");
+        QTest::newRow("from the south the plate is north-up") << int(S) << int(E) << int(E);
+        QTest::newRow("own arm at the bottom") << int(N) << int(N) << int(S);
+        QTest::newRow("road ahead at the top") << int(W) << int(E) << int(N);
+        QTest::newRow("right hand stays right") << int(N) << int(rightOf(N)) << int(E);
+        QTest::newRow("left hand stays left") << int(E) << int(leftOf(E)) << int(W);
+    }
+    void plateAsSeenFromItsEntry() {
+        QFETCH(int, approach);
+        QFETCH(int, arm);
+        QFETCH(int, onPlate);
+        QCOMPARE(int(asSeenFrom(Arm(approach), Arm(arm))), onPlate);
+    }
+
     // Every scene has a question and every question a scene, with its own picture.
     void sceneForEveryQuestion() {
         QSet<int> numbers;

@@ -368,12 +368,6 @@ void drawUser(const Scene& s, int index, Drawing& d) {
                    .arg(degrees(facing), 0, 'f', 1);
 }
 
-// The arm `a` as the plate at `approach` shows it: a real plate is drawn as the
-// driver coming from that approach sees the junction, his own arm at the bottom.
-Arm asSeenFrom(Arm approach, Arm a) {
-    return Arm((a + S - approach + 4) % 4);
-}
-
 // The plate E2 under a priority sign: the main road thick, side roads thin.
 QString shapePlate(const Scene& s, Arm approach, QPointF at) {
     QStringList parts{QStringLiteral("<use xlink:href=\"#k-plate\" x=\"%1\" y=\"%2\"/>")

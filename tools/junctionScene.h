@@ -41,6 +41,13 @@ inline Arm nextRound(Arm a) {
     return Arm((a + 3) % 4);
 }
 
+// Where the arm `a` lies on the shape plate (E2) at the entry `approach`: a
+// plate shows the junction as the driver coming from that entry sees it, with
+// his own arm at the bottom (S), the road ahead at the top.
+inline Arm asSeenFrom(Arm approach, Arm a) {
+    return Arm((a + S - approach + 4) % 4);
+}
+
 struct User {
     QString name; // as the answers name it: "zelené", "tramvaj", "cyklista", ...
     Kind kind = Kind::Car;
