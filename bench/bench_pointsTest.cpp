@@ -51,6 +51,7 @@ int shots(const QString& folder) {
     for (int p = 1; p <= 25; p += 2)
         pages->checkBox(p, p % 3)->setChecked(true);
     pages->checkBox(23, 0)->setChecked(true);
+    form.grab().save(folder + QStringLiteral("/page1.png"));
     pages->setCurrentIndex(5); // positions 21 to 23: a sign, first aid and a junction
     form.grab().save(folder + QStringLiteral("/page6.png"));
     pages->setCurrentIndex(6);

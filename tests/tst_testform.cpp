@@ -440,7 +440,7 @@ class TestFormTest : public QObject {
     void noTestWithoutEnoughQuestions_data() {
         QTest::addColumn<QString>("group");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("short range") << u"C"_s << u"mezi otázkami 621–720 je pro skupinu C"_s;
+        QTest::newRow("short range") << u"C"_s << u"pro skupinu C mezi otázkami 621–720 je 4"_s;
         QTest::newRow("unknown group") << u"X"_s << u"Pro skupinu \"X\""_s;
     }
     void noTestWithoutEnoughQuestions() {

@@ -10,8 +10,8 @@
 using namespace Qt::StringLiterals;
 
 QString DrawShortage::message() const {
-    return u"Test nelze sestavit: mezi otázkami %1 je pro skupinu %2 jen %3 vhodných otázek, "
-           u"test jich potřebuje %4. Zkontrolujte tabulku otázek otazky.DB."_s.arg(range, group)
+    return u"Test nelze sestavit: počet vhodných otázek pro skupinu %1 mezi otázkami %2 je %3, "
+           u"test jich potřebuje %4. Zkontrolujte tabulku otázek otazky.DB."_s.arg(group, range)
                .arg(available)
                .arg(needed);
 }
