@@ -199,6 +199,16 @@ class MainWindowTest : public QObject {
         QCOMPARE(w_->settings().group, u"B"_s);
     }
 
+    void profileNameWithMarkupShowsLiterally() {
+        writeConfig("[Skupina]\nSkupina=B\n[Profily]\nPocet=1\n1=<b>x</b>\nAktivni=<b>x</b>\n");
+        start();
+        w_->SetMode(Mode::Browsing, true);
+        for (QLabel* l : {w_->statusPanel(1), label("lbUzivatel")}) {
+            QVERIFY(l->text().endsWith(u"<b>x</b>"_s));
+            QCOMPARE(l->textFormat(), Qt::PlainText);
+        }
+    }
+
     void saveWritesTheDefaults() {
         action("M1UlozitNastaveni")->trigger();
         QFile f(paths_.configFile());

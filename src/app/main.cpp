@@ -21,7 +21,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-const QColor kFaceColour(224, 223, 227);
 const QString kWindowHint = u"     Tarmelka 2003"_s;
 constexpr int kClientWidth = 632;
 constexpr int kClientHeight = 386;
@@ -67,6 +66,7 @@ void THlavniFormular::buildClient() {
     for (int i = 0; i < 4; ++i) {
         panels_[i] = new QLabel(texts[i], stavovyRadek1_);
         panels_[i]->setObjectName(u"StavovyRadek1Panel%1"_s.arg(i));
+        panels_[i]->setTextFormat(Qt::PlainText);
         panels_[i]->setFixedWidth(widths[i]);
         panels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         stavovyRadek1_->addWidget(panels_[i]);
@@ -99,7 +99,7 @@ bool THlavniFormular::FormCreate() {
         if (w->statusTip().isEmpty() && !qobject_cast<QMenuBar*>(w) && !qobject_cast<QMenu*>(w))
             w->setStatusTip(kWindowHint);
     for (QWidget* w : std::initializer_list<QWidget*>{this, client_, stavovyRadek1_, pPomoc_})
-        paintBackground(w, kFaceColour);
+        paintBackground(w, colours::kFace);
     return true;
 }
 

@@ -19,13 +19,6 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x,
     setTextColour(l, colour);
     return l;
 }
-
-void makeRule(QWidget* parent, const char* name, int y) {
-    auto* rule = new QFrame(parent);
-    rule->setObjectName(QString::fromLatin1(name));
-    rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    rule->setGeometry(16, y, 305, 2);
-}
 } // namespace
 
 namespace {
@@ -56,31 +49,28 @@ TResult::TResult(const RunState& run, const Settings& settings, RunKind kind, Re
     setFont(windowFont());
     setFixedSize(342, 262);
 
-    const QColor blue(0, 0, 255);
     QFont title = courierFont(16, true);
     title.setUnderline(true);
     auto* lbTyp =
-        makeLabel(this, "lbTyp", u"Vyhodnocení procvičování"_s, 48, 15, title, QColor(0, 128, 0));
+        makeLabel(this, "lbTyp", u"Vyhodnocení procvičování"_s, 48, 15, title, colours::kRight);
     const QFont plain = courierFont(13);
     const QFont bold = courierFont(13, true);
-    auto* lbUzivatel = makeLabel(this, "lbUzivatel", u"Uživatel: "_s, 16, 48, bold, blue);
-    makeRule(this, "Bevel1", 67);
+    auto* lbUzivatel = makeLabel(this, "lbUzivatel", u"Uživatel: "_s, 16, 48, bold, colours::kBlue);
+    placeRule(this, "Bevel1", 16, 67, 305);
     auto* lbSkupina = makeLabel(this, "lbSkupina", u"Skupina: "_s, 32, 77, plain);
     auto* lbPocet = makeLabel(this, "lbPocet", u"Počet otázek: "_s, 32, 93, plain);
     auto* lbSpravne = makeLabel(this, "lbSpravne", u"Správných odpovědí: "_s, 32, 109, plain);
     auto* lbSpatne = makeLabel(this, "lbSpatne", u"Špatných odpovědí: "_s, 32, 125, plain);
     auto* lbSNapovedou = makeLabel(this, "lbSNapovedou", u"Použití nápovědy: "_s, 32, 141, plain);
-    makeRule(this, "Bevel2", 163);
-    auto* lbUspesnost = makeLabel(this, "lbUspesnost", u"Úspěšnost: "_s, 16, 169, bold, blue);
+    placeRule(this, "Bevel2", 16, 163, 305);
+    auto* lbUspesnost =
+        makeLabel(this, "lbUspesnost", u"Úspěšnost: "_s, 16, 169, bold, colours::kBlue);
     auto* lbSoubor = makeLabel(this, "lbSoubor", recordLine(record, kind), 16, 195, windowFont(),
-                               QColor(128, 0, 0));
-    auto* btnOK = new QPushButton(u"&OK"_s, this);
-    btnOK->setObjectName(u"btnOK"_s);
-    btnOK->setGeometry(40, 224, 75, 25);
+                               colours::kMaroon);
+    auto* btnOK = placeButton(this, "btnOK", u"&OK"_s, {40, 224, 75, 25});
     btnOK->setDefault(true);
-    auto* btnPrezkouset = new QPushButton(u"Procvičit &špatné odpovědi"_s, this);
-    btnPrezkouset->setObjectName(u"btnPrezkouset"_s);
-    btnPrezkouset->setGeometry(128, 224, 177, 25);
+    auto* btnPrezkouset =
+        placeButton(this, "btnPrezkouset", u"Procvičit &špatné odpovědi"_s, {128, 224, 177, 25});
     connect(btnOK, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnPrezkouset, &QPushButton::clicked, this, &QDialog::accept);
 

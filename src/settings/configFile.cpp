@@ -1,14 +1,14 @@
 #include "settings/configFile.h"
 
+#include "base/fileOpens.h"
+#include "base/windows1250.h"
 #include "questions/bank.h"
 #include "settings/iniFile.h"
-#include "base/fileOpens.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -197,12 +197,7 @@ bool save(const QString& path, const Settings& s, const ViewChoices& view, QStri
     ini.setValue(kProfileSection, u"Aktivni"_s,
                  s.activeProfile.trimmed().isEmpty() ? kDefaultProfile : s.activeProfile);
 
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(ini.serialize()) < 0 || !out.commit()) {
-        *error = out.errorString();
-        return false;
-    }
-    return true;
+    return cp1250::writeLines(path, ini.lines(), error);
 }
 
 void removeStaleTemporaries(const QString& path) {

@@ -1,7 +1,6 @@
 #include "settings/iniFile.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include "base/windows1250.h"
 
 using namespace Qt::StringLiterals;
 
@@ -25,8 +24,7 @@ int digitValue(QChar c) {
 
 IniFile IniFile::parse(const QByteArray& bytes) {
     IniFile ini;
-    QStringDecoder decoder("windows-1250");
-    const QString text = decoder.decode(bytes);
+    const QString text = cp1250::decode(bytes);
     Section* current = nullptr;
     for (QString line : text.split(u'\n')) {
         line = line.trimmed(); // also drops the CR of CRLF
@@ -48,16 +46,22 @@ IniFile IniFile::parse(const QByteArray& bytes) {
     return ini;
 }
 
-QByteArray IniFile::serialize() const {
-    QString text;
+QStringList IniFile::lines() const {
+    QStringList lines;
     for (const Section& s : sections_) {
-        text += u'[' + s.name + u"]\r\n"_s;
+        lines << u'[' + s.name + u']';
         for (const Entry& e : s.entries)
-            text += e.key + u'=' + e.value + u"\r\n"_s;
-        text += u"\r\n"_s;
+            lines << e.key + u'=' + e.value;
+        lines << QString();
     }
-    QStringEncoder encoder("windows-1250");
-    return encoder.encode(text);
+    return lines;
+}
+
+QByteArray IniFile::serialize() const {
+    QByteArray bytes;
+    for (const QString& line : lines())
+        bytes += cp1250::encode(line) + "\r\n";
+    return bytes;
 }
 
 IniFile::Section* IniFile::find(const QString& section) {

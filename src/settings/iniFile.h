@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -13,6 +14,7 @@ class IniFile {
   public:
     static IniFile parse(const QByteArray& bytes);
     QByteArray serialize() const;
+    QStringList lines() const; // as written, without line ends
 
     std::optional<QString> value(const QString& section, const QString& key) const;
     // Replaces a key's value where it stands, or appends the key to its

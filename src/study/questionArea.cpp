@@ -105,7 +105,7 @@ QuestionArea::QuestionArea(QuestionTable& table, const AppPaths& paths, QWidget*
     QFont verdictFont = questionFont();
     verdictFont.setBold(true);
     verdict_->setFont(verdictFont);
-    paintBackground(verdict_, QColor(224, 223, 227));
+    paintBackground(verdict_, colours::kFace);
     verdict_->hide();
     timer1_ = new QTimer(this);
     timer1_->setObjectName(u"Timer1"_s);
@@ -273,7 +273,7 @@ void QuestionArea::showMarks(const std::array<AnswerMark, 4>& marks) {
 
 void QuestionArea::showVerdict(bool wrong) {
     verdict_->setText(wrong ? u"Špatně"_s : u"Správně"_s);
-    setTextColour(verdict_, wrong ? QColor(255, 0, 0) : QColor(0, 128, 0));
+    setTextColour(verdict_, wrong ? colours::kWrong : colours::kRight);
     verdict_->show();
     verdict_->raise();
     timer1_->start(kVerdictMs);

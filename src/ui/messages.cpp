@@ -8,6 +8,7 @@ QMessageBox::StandardButton show(QWidget* owner, QMessageBox::Icon icon, const Q
                                  const QString& text, QMessageBox::StandardButtons buttons) {
     QMessageBox box(icon, caption, text, buttons, owner);
     box.setObjectName(QStringLiteral("MessageBox"));
+    box.setTextFormat(Qt::PlainText); // names and stored texts show as they are
     if (buttons & QMessageBox::Yes) {
         box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ano"));
         box.button(QMessageBox::No)->setText(QStringLiteral("&Ne"));

@@ -1,13 +1,36 @@
 #pragma once
 
 #include <QColor>
+#include <QRect>
 #include <QString>
 
+class QCheckBox;
+class QFrame;
+class QGroupBox;
 class QLabel;
+class QPushButton;
 class QWidget;
 
-// Small builders for the fixed-place controls of the program's windows.
+// The program's named colours.
+namespace colours {
+inline const QColor kFace(224, 223, 227); // the windows' face
+inline const QColor kRight(0, 128, 0);    // "Správně", passed
+inline const QColor kWrong(255, 0, 0);    // "Špatně", failed
+inline const QColor kBlue(0, 0, 255);
+inline const QColor kMaroon(128, 0, 0);
+} // namespace colours
+
+// Small builders for the fixed-place controls of the program's windows. Every
+// text they show is plain text: a profile named "<b>x</b>" shows its brackets.
 // A label at its place, sized to its text.
 QLabel* placeLabel(QWidget* parent, const char* name, const QString& text, int x, int y);
+QPushButton* placeButton(QWidget* parent, const char* name, const QString& caption,
+                         const QRect& place);
+QCheckBox* placeCheckBox(QWidget* parent, const char* name, const QString& caption, int x, int y);
+QGroupBox* placeGroupBox(QWidget* parent, const char* name, const QString& title,
+                         const QRect& place);
+// A sunken horizontal rule.
+QFrame* placeRule(QWidget* parent, const char* name, int x, int y, int width);
+
 void paintBackground(QWidget* widget, const QColor& colour);
 void setTextColour(QWidget* widget, const QColor& colour);
