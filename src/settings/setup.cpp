@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -48,8 +49,29 @@ constexpr std::array<const char*, 3> kProtocolNames{"cbProcvicovani", "cbZkousen
 // Delphi-sized check boxes and radio buttons: 17 px high, rows 16 px apart.
 constexpr int kBoxHeight = 17;
 
+// A frame whose caption sits on its top line, as in the classic dialog, so
+// that the first row of boxes at 16 px clears the line. The platform style
+// draws the line below the caption, through that row.
+class ClassicFrame : public QGroupBox {
+  public:
+    using QGroupBox::QGroupBox;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const QFontMetrics fm(font());
+        const int line = fm.height() / 2;
+        p.setPen(palette().color(QPalette::Mid));
+        p.drawRect(0, line, width() - 1, height() - line - 1);
+        const QRect caption(6, 0, fm.horizontalAdvance(title()) + 4, fm.height());
+        p.fillRect(caption, palette().window());
+        p.setPen(palette().color(QPalette::WindowText));
+        p.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, title());
+    }
+};
+
 QGroupBox* frame(QWidget* parent, const char* name, const QString& title, QRect place) {
-    auto* box = new QGroupBox(title, parent);
+    auto* box = new ClassicFrame(title, parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(place);
     return box;
