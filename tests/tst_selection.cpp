@@ -1,5 +1,4 @@
 // Choosing the questions of a run, scoring answers, and the record's encodings.
-#include "app/runState.h"
 #include "questions/bank.h"
 #include "questions/selection.h"
 #include "results/resultRecord.h"
@@ -116,24 +115,6 @@ class SelectionTest : public QObject {
         QCOMPARE(int(seen.size()), total);
         for (int hits : seen)
             QVERIFY(qAbs(hits - draws / total) < draws / total / 4);
-    }
-
-    void repeatOrderAfterWrongAndHinted() {
-        RunState run;
-        run.wrongNumbers = {12, 45};
-        run.hintNumbers = {3, 300, 301};
-        run.wrongCount = 2;
-        run.hintCount = 3;
-        run.successPercent = 60;
-        RunState exam = run;
-        run.prepareRepeat(true);
-        QCOMPARE(run.order, (QList<int>{12, 45, 3, 300, 301}));
-        QCOMPARE(run.questionCount, 5);
-        QCOMPARE(run.remaining, 5);
-        QVERIFY(run.wrongNumbers.isEmpty() && run.hintNumbers.isEmpty());
-        QCOMPARE(run.wrongCount + run.hintCount + run.successPercent, 0);
-        exam.prepareRepeat(false);
-        QCOMPARE(exam.order, (QList<int>{12, 45}));
     }
 
     void verdicts_data() {

@@ -63,6 +63,13 @@ class THlavniFormular : public QWidget {
     void loadPictures();
     void LoadSettings();
     void M1UlozitNastaveniClick();
+    void M1NastaveniClick();
+    void M1TestClick();
+    void smProcClick();
+    void smZkouClick();
+    void M1VysledekTestuClick();
+    void M1OProgramuClick();
+    void M1NapovedaClick();
     void M1StavovyRadekClick();
     void M1PostupnyVyberClick();
     void M1NahodnyVyberClick();

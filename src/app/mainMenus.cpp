@@ -116,5 +116,14 @@ void THlavniFormular::buildMenus() {
             [this] { startPracticeOrExamination(false); });
     connect(M1Zkouset_, &QAction::triggered, this, [this] { startPracticeOrExamination(true); });
     connect(M2KonecRezimu_, &QAction::triggered, this, &THlavniFormular::M2KonecRezimuClick);
+    connect(M1Nastaveni_, &QAction::triggered, this, &THlavniFormular::M1NastaveniClick);
+    connect(M1Test_, &QAction::triggered, this, &THlavniFormular::M1TestClick);
+    connect(smProc_, &QAction::triggered, this, &THlavniFormular::smProcClick);
+    connect(smZkou_, &QAction::triggered, this, &THlavniFormular::smZkouClick);
+    connect(M1VysledekTestu_, &QAction::triggered, this, &THlavniFormular::M1VysledekTestuClick);
+    connect(M1OProgramu_, &QAction::triggered, this, &THlavniFormular::M1OProgramuClick);
+    connect(M1Napoveda_, &QAction::triggered, this, &THlavniFormular::M1NapovedaClick);
+    // "O programu" of the second menu bar only triggers the first's.
+    connect(M2oProgramu_, &QAction::triggered, M1OProgramu_, &QAction::trigger);
     connect(M2OznacSpravne_, &QAction::triggered, this, &THlavniFormular::M2OznacSpravneClick);
 }
