@@ -1,0 +1,228 @@
+#include "results/protokol.h"
+
+#include "base/dates.h"
+#include "base/fileOpens.h"
+#include "results/keyedListModel.h"
+#include "results/podrobnosti.h"
+#include "settings/settings.h"
+#include "ui/centring.h"
+#include "ui/fonts.h"
+#include "ui/messages.h"
+#include "ui/widgets.h"
+
+#include <QDir>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTableView>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+constexpr int kRowHeight = 18;
+constexpr int kPageSize = 100; // a few screens of rows per fetch
+
+QString kindText(RunKind kind) {
+    return kind == RunKind::Examination ? kExaminationKind : kPracticeKind;
+}
+
+KeyedListModel::Page listPage(const QList<StoredResult>& results) {
+    KeyedListModel::Page page;
+    page.keys.reserve(results.size());
+    page.rows.reserve(results.size());
+    for (const StoredResult& stored : results) {
+        const ResultRecord& r = stored.record;
+        page.keys << stored.key;
+        page.rows << QStringList{dateText(r.written.date()),
+                                 timeText(r.written.time()),
+                                 r.group,
+                                 QString::number(r.questionCount),
+                                 QString::number(r.wrongCount),
+                                 QString::number(r.hintCount),
+                                 QString::number(r.successPercent) + u'%'};
+    }
+    return page;
+}
+} // namespace
+
+std::optional<Reexamination> TProtocol::browse(RunKind kind, const Settings& settings,
+                                               const QString& workFolder, QWidget* owner) {
+    if (!fileOpens(QDir(workFolder).filePath(schemas::results().fileName()))) {
+        msg::info(owner, kind == RunKind::Examination
+                             ? u"Protokol zkoušení zatím nebyl vytvořen!"_s
+                             : u"Protokol procvičování zatím nebyl vytvořen!"_s);
+        return std::nullopt;
+    }
+    ResultsTable table(workFolder);
+    TProtocol browser(kind, settings.activeProfile, table, owner);
+    if (!browser.load())
+        return std::nullopt;
+    if (owner)
+        centreOn(&browser, owner);
+    else
+        centreOnScreen(&browser);
+    browser.exec();
+    return browser.chosen_;
+}
+
+TProtocol::TProtocol(RunKind kind, const QString& profile, ResultsTable& table, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                         Qt::WindowCloseButtonHint),
+      kind_(kind), profile_(profile), table_(table) {
+    setObjectName(u"Protocol"_s);
+    setWindowTitle(u"Seznam výsledků "_s +
+                   (kind == RunKind::Examination ? u"zkoušení,   Uživatel: "_s
+                                                 : u"procvičování,   Uživatel: "_s) +
+                   profile);
+    setFont(windowFont());
+    setFixedSize(556, 331);
+
+    const auto centred = Qt::Alignment(Qt::AlignHCenter);
+    model_ = new KeyedListModel(
+        {u"Datum vystavení"_s, u"Čas"_s, u"Skupina"_s, u"Počet otázek"_s, u"Špatné odpovědi"_s,
+         u"Použití nápovědy"_s, u"Úspěšnost"_s},
+        QList<Qt::Alignment>(7, centred),
+        [this](qint64 after, int limit) -> std::optional<KeyedListModel::Page> {
+            const auto results = table_.list(profile_, kindText(kind_), after, limit);
+            if (!results)
+                return std::nullopt;
+            return listPage(*results);
+        },
+        kPageSize, this);
+
+    // Created first, so first in tab order.
+    DBGrid1_ = new QTableView(this);
+    DBGrid1_->setObjectName(u"DBGrid1"_s);
+    DBGrid1_->setGeometry(8, 8, 537, 281);
+    DBGrid1_->setModel(model_);
+    DBGrid1_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    DBGrid1_->setSelectionMode(QAbstractItemView::SingleSelection);
+    DBGrid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DBGrid1_->setShowGrid(true);
+    DBGrid1_->setWordWrap(false);
+    DBGrid1_->verticalHeader()->hide();
+    DBGrid1_->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    QHeaderView* titles = DBGrid1_->horizontalHeader();
+    titles->setDefaultAlignment(Qt::AlignCenter);
+    titles->setSectionResizeMode(QHeaderView::Interactive);
+    titles->setHighlightSections(false);
+    const int widths[] = {90, 50, 51, 73, 91, 92, 62};
+    for (int column = 0; column < 7; ++column)
+        DBGrid1_->setColumnWidth(column, widths[column]);
+    // The current record stays marked while a button has the focus.
+    QPalette palette = DBGrid1_->palette();
+    for (auto role : {QPalette::Highlight, QPalette::HighlightedText})
+        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+    DBGrid1_->setPalette(palette);
+    DBGrid1_->installEventFilter(this);
+
+    auto* btnOK = placeButton(this, "btnOK", u"&OK"_s, {83, 296, 75, 25});
+    btnPodrobnosti_ = placeButton(this, "btnPodrobnosti", u"&Podrobnosti"_s, {171, 296, 89, 25});
+    btnVymazat_ = placeButton(this, "btnVymazat", u"Vymazat &záznam"_s, {275, 296, 97, 25});
+    btnVymazatVse_ = placeButton(this, "btnVymazatVse", u"&Vymazat vše"_s, {387, 296, 81, 25});
+
+    connect(btnOK, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnPodrobnosti_, &QPushButton::clicked, this, &TProtocol::btnPodrobnostiClick);
+    connect(btnVymazat_, &QPushButton::clicked, this, &TProtocol::btnVymazatClick);
+    connect(btnVymazatVse_, &QPushButton::clicked, this, &TProtocol::btnVymazatVseClick);
+    DBGrid1_->setFocus();
+}
+
+bool TProtocol::load() {
+    if (!table_.open() || !model_->reload()) {
+        msg::error(parentWidget(), table_.error().message(u"Výsledky nelze načíst."_s));
+        return false;
+    }
+    // Later pages are fetched while the view scrolls or paints; the box waits
+    // until that is over.
+    connect(
+        model_, &KeyedListModel::fetchFailed, this,
+        [this] { showStoreError(u"Další výsledky nelze načíst."_s); }, Qt::QueuedConnection);
+    selectRow(0);
+    updateButtons();
+    return true;
+}
+
+int TProtocol::currentRow() const {
+    const QModelIndex current = DBGrid1_->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void TProtocol::selectRow(int row) {
+    if (row < 0 || row >= model_->rowCount())
+        return;
+    DBGrid1_->setCurrentIndex(model_->index(row, 0));
+    DBGrid1_->selectRow(row);
+}
+
+void TProtocol::updateButtons() {
+    const bool any = model_->rowCount() > 0;
+    btnPodrobnosti_->setEnabled(any);
+    btnVymazat_->setEnabled(any);
+    btnVymazatVse_->setEnabled(any);
+}
+
+void TProtocol::showStoreError(const QString& what) {
+    msg::error(this, table_.error().message(what));
+}
+
+bool TProtocol::eventFilter(QObject* watched, QEvent* event) {
+    // Enter on a row opens its detail instead of reaching the dialog's buttons.
+    if (watched == DBGrid1_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (btnPodrobnosti_->isEnabled())
+                btnPodrobnostiClick();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TProtocol::btnPodrobnostiClick() {
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    // The record is read again by its key, with every stored field.
+    const qint64 key = model_->keyAt(row);
+    const auto found = table_.list(profile_, kindText(kind_), key - 1, 1);
+    if (!found) {
+        showStoreError(u"Výsledek nelze načíst."_s);
+        return;
+    }
+    if (found->isEmpty() || found->first().key != key) {
+        msg::error(this, u"Vybraný výsledek už v tabulce není."_s);
+        return;
+    }
+    chosen_ = TDetail::run(found->first().record, kind_, this);
+    if (chosen_)
+        accept();
+}
+
+void TProtocol::btnVymazatClick() {
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    if (!table_.remove(model_->keyAt(row))) {
+        showStoreError(u"Záznam nelze smazat."_s);
+        return;
+    }
+    model_->removeFetchedRow(row);
+    // The next record may not have been fetched yet.
+    if (row >= model_->rowCount() && model_->canFetchMore({}))
+        model_->fetchMore({});
+    selectRow(qMin(row, model_->rowCount() - 1));
+    updateButtons();
+}
+
+void TProtocol::btnVymazatVseClick() {
+    if (!msg::ask(this, u"Opravdu chcete smazat všechny záznamy?"_s))
+        return;
+    // One transaction: on failure every record is still there, and listed.
+    if (!table_.removeAll(profile_, kindText(kind_)))
+        showStoreError(u"Záznamy nelze smazat."_s);
+    model_->reload(); // a failure is told by fetchFailed
+    selectRow(0);
+    updateButtons();
+}
