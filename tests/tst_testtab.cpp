@@ -468,10 +468,11 @@ class TestTabTest : public QObject {
         TTestDetailForm report(protocol(u"Eva"_s, 5), &owner_);
         QPrinter printer;
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QDir(folder_).filePath(u"nic/report.pdf"_s));
+        const QString target = QDir(folder_).filePath(u"nic/report.pdf"_s);
+        printer.setOutputFileName(target);
         QString error;
         QVERIFY(!report.printReport(printer, &error));
-        QVERIFY(!error.isEmpty());
+        QVERIFY2(error.contains(QDir::toNativeSeparators(target)), qPrintable(error));
     }
 
     // Qt's own dialogs speak Czech once the catalogue is installed.

@@ -78,11 +78,19 @@ TTestDetailForm::TTestDetailForm(const ProtocolRecord& protocol, QWidget* owner,
     connect(btnUloz, &QPushButton::clicked, this, &TTestDetailForm::btnUlozClick);
 }
 
+namespace {
+QString printerName(const QPrinter& printer) {
+    return printer.outputFileName().isEmpty() ? printer.printerName()
+                                              : QDir::toNativeSeparators(printer.outputFileName());
+}
+} // namespace
+
 bool TTestDetailForm::printReport(QPrinter& printer, QString* error) const {
     printer.setDocName(windowTitle());
     QPainter painter;
     if (!painter.begin(&printer)) {
-        *error = u"Tisk nelze zahájit."_s;
+        *error = u"Protokol nelze vytisknout, tisk se nepodařilo zahájit (%1)."_s.arg(
+            printerName(printer));
         return false;
     }
     // The box's face at the size it stands for on paper, so the columns
@@ -96,13 +104,14 @@ bool TTestDetailForm::printReport(QPrinter& printer, QString* error) const {
     const int perPage = qMax(1, int(pageHeight / lineHeight));
     for (int i = 0; i < lines_.size(); ++i) {
         if (i > 0 && i % perPage == 0 && !printer.newPage()) {
-            *error = u"Tiskárna nepřijala další stránku."_s;
+            *error = u"Protokol se nepodařilo vytisknout celý, tiskárna nepřijala další "
+                     u"stránku (%1)."_s.arg(printerName(printer));
             return false;
         }
         painter.drawText(QPointF(0, (i % perPage) * lineHeight + metrics.ascent()), lines_[i]);
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
-        *error = u"Tisk se nepodařilo dokončit."_s;
+        *error = u"Protokol se nepodařilo vytisknout (%1)."_s.arg(printerName(printer));
         return false;
     }
     return true;
@@ -127,6 +136,9 @@ bool TTestDetailForm::saveReport(const QString& chosenName, QString* error) cons
 
 void TTestDetailForm::btnTiskClick() {
     QPrinter printer(QPrinter::HighResolution);
+    // Comfortable margins unless the learner sets others in the dialog; the
+    // printer's own minimum is a few millimetres from the edge.
+    printer.setPageMargins(QMarginsF(20, 15, 15, 15), QPageLayout::Millimeter);
     QPrintDialog dialog(&printer, this);
     dialog.setObjectName(u"PrintDialog1"_s);
     if (dialog.exec() != QDialog::Accepted)
