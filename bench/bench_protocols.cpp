@@ -10,9 +10,12 @@
 #include "results/testdetail.h"
 #include "results/testtab.h"
 #include "ui/fonts.h"
+#include "ui/translations.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QTableView>
 
@@ -114,6 +117,20 @@ int shots(const QString& out) {
     list.show();
     QApplication::processEvents();
     list.grab().save(out + u"/list.png"_s);
+
+    // Qt's own dialogs, to see them in Czech.
+    installCzechTranslations(*qApp);
+    QPrinter dialogPrinter;
+    QPrintDialog printDialog(&dialogPrinter, &report);
+    printDialog.show();
+    QApplication::processEvents();
+    printDialog.grab().save(out + u"/printDialog.png"_s);
+    QFileDialog saveDialog(&report);
+    saveDialog.setAcceptMode(QFileDialog::AcceptSave);
+    saveDialog.setNameFilter(u"Textové soubory (*.txt)"_s);
+    saveDialog.show();
+    QApplication::processEvents();
+    saveDialog.grab().save(out + u"/saveDialog.png"_s);
     return 0;
 }
 } // namespace
