@@ -55,8 +55,8 @@ class DetailTest : public QObject {
             << u"1234567"_s << 7 << u"Řešení dopravních situací na křižovatkách"_s;
         QTest::newRow("empty keeps one line") << QString() << 1 << QString();
         QTest::newRow("stray characters count") << u"8x6"_s << 3 << u"Dopravní značky a zařízení"_s;
-        QTest::newRow("no more than seven") << u"111111111111"_s << 7
-                                            << u"Pravidla provozu na pozemních komunikacích"_s;
+        QTest::newRow("no more than seven")
+            << u"111111111111"_s << 7 << u"Pravidla provozu na pozemních komunikacích"_s;
     }
     void categoryListGrowsTheWindow() {
         QFETCH(QString, categories);
@@ -83,8 +83,8 @@ class DetailTest : public QObject {
         QTest::addColumn<QRect>("ok");
         QTest::addColumn<QRect>("again"); // empty when hidden
         QTest::addColumn<QString>("caption");
-        QTest::newRow("nothing to repeat") << 0 << 0 << kPracticeKind << QRect(128, 186, 89, 25)
-                                           << QRect() << QString();
+        QTest::newRow("nothing to repeat")
+            << 0 << 0 << kPracticeKind << QRect(128, 186, 89, 25) << QRect() << QString();
         QTest::newRow("practice, wrong only")
             << 2 << 0 << kPracticeKind << QRect(29, 186, 89, 25) << QRect(136, 186, 185, 25)
             << u"&Procvičit nesprávně zodpovězené"_s;
@@ -125,6 +125,16 @@ class DetailTest : public QObject {
         QCOMPARE(in<QLabel>(&d, "lbUspesnost")->text(), u"Úspěšnost: 0%"_s);
     }
 
+    void longProfileStopsBeforeTheGroup() {
+        ResultRecord r = result(u"1"_s, 0, 0);
+        r.profile = u"Maximilián Ondřej Novák-Krátký"_s; // 30 characters, as many as are kept
+        TDetail d(r, RunKind::Practice, nullptr);
+        auto* profile = in<QLabel>(&d, "lbProfil");
+        QVERIFY(profile->text().startsWith(u"Uživatel: Maximilián"_s));
+        QVERIFY(profile->text().endsWith(u"…"_s));
+        QVERIFY(profile->geometry().right() < in(&d, "lbSkupina")->x());
+    }
+
     void numberBoxesShowTheStoredLists() {
         TDetail d(result(u"1"_s, 3, 2), RunKind::Practice, nullptr);
         d.show();
@@ -152,11 +162,11 @@ class DetailTest : public QObject {
             << u"Záznam výsledku je poškozen: neobsahuje čísla otázek, které by bylo možné "
                u"znovu prozkoušet."_s;
         r.wrongNumbers = {12, 800};
-        QTest::newRow("no such question") << r << QList<int>{}
-                                          << u"otázka číslo 800 nemůže být položena."_s;
+        QTest::newRow("no such question")
+            << r << QList<int>{} << u"otázka číslo 800 nemůže být položena."_s;
         r.wrongNumbers = {12, 2};
-        QTest::newRow("retired question") << r << QList<int>{}
-                                          << u"otázka číslo 2 nemůže být položena."_s;
+        QTest::newRow("retired question")
+            << r << QList<int>{} << u"otázka číslo 2 nemůže být položena."_s;
         r.wrongNumbers = {12};
         r.group = u"Q"_s;
         QTest::newRow("unknown group") << r << QList<int>{} << u"neznámá skupina „Q“."_s;

@@ -7,6 +7,7 @@
 #include "ui/messages.h"
 #include "ui/widgets.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -17,6 +18,7 @@ namespace {
 constexpr int kLine = 13;         // one line of the category list
 constexpr int kButtonGap = 18;    // between OK and the re-examination button
 constexpr int kClientWidth = 351; // the window's width, which centres the two buttons
+constexpr int kLabelGap = 8;      // least room between the profile and the group
 
 QLabel* valueLabel(QWidget* parent, const char* name, const QString& caption, const QString& value,
                    int x, int y, bool bold = false) {
@@ -54,8 +56,18 @@ TDetail::TDetail(const ResultRecord& result, RunKind kind, QWidget* owner)
                                       {224, 186, examination ? 193 : 185, 25});
     btnPrezkouset->hide();
 
-    valueLabel(this, "lbProfil", u"Uživatel: "_s, result.profile, 16, 8, true);
-    valueLabel(this, "lbSkupina", u"Skupina: "_s, result.group, 216, 8, true);
+    auto* lbProfil = valueLabel(this, "lbProfil", u"Uživatel: "_s, result.profile, 16, 8, true);
+    auto* lbSkupina = valueLabel(this, "lbSkupina", u"Skupina: "_s, result.group, 216, 8, true);
+    // A long profile name would run into the group; it is shortened with an
+    // ellipsis there (the browser's caption shows it whole).
+    const int room = lbSkupina->x() - kLabelGap - lbProfil->x();
+    if (lbProfil->width() > room) {
+        const QFontMetrics metrics(lbProfil->font());
+        const QString caption = u"Uživatel: "_s;
+        lbProfil->setText(caption + metrics.elidedText(result.profile, Qt::ElideRight,
+                                                       room - metrics.horizontalAdvance(caption)));
+        lbProfil->adjustSize();
+    }
     placeRule(this, "Bevel1", 8, 24, 329);
     valueLabel(this, "lbKategorie", u"Kategorie, z nichž se skládal test:"_s, {}, 16, 32, true);
     auto* stKategorie = placeLabel(this, "stKategorie", categoryTitles(result.categories), 24, 48);
