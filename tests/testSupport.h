@@ -57,6 +57,18 @@ inline void copyPictures(const QString& folder) {
         QFile::copy(from.filePath(name), QDir(folder).filePath(u"grafika/"_s + name));
 }
 
+// A control found by its object name; a missing one ends the test program,
+// since every later step would only fail less clearly.
+template <typename T = QWidget> T* in(const QObject* parent, const QString& name) {
+    T* found = parent->findChild<T*>(name);
+    if (!found)
+        qFatal("no control %s", qPrintable(name));
+    return found;
+}
+template <typename T = QWidget> T* in(const QObject* parent, const char* name) {
+    return in<T>(parent, QString::fromLatin1(name));
+}
+
 // What a message box showed.
 struct ModalBox {
     QString text;
@@ -113,6 +125,16 @@ inline QTimer* onNextBox(ModalBox& seen, QMessageBox::StandardButton press) {
         seen = {box->text(), box->windowTitle(), box->icon(), true};
         box->button(press)->click();
         return true;
+    });
+}
+
+// Acts on the next modal dialog of the given type once it is shown.
+template <typename Dialog> QTimer* onNextDialog(std::function<void(Dialog*)> act) {
+    return onNextModal([act](QWidget* modal) {
+        auto* dialog = qobject_cast<Dialog*>(modal);
+        if (dialog)
+            act(dialog);
+        return dialog != nullptr;
     });
 }
 

@@ -54,10 +54,7 @@ class BrowseTest : public QObject {
     std::unique_ptr<THlavniFormular> w_;
 
     template <typename T = QWidget> T* child(const char* name) {
-        T* found = w_->findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
+        return testing::in<T>(w_.get(), name);
     }
     QLineEdit* field() { return child<QLineEdit>("eCisloO"); }
     void enter(const QString& text) {

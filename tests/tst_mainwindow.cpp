@@ -35,11 +35,8 @@ class MainWindowTest : public QObject {
     AppPaths paths_;
     std::unique_ptr<THlavniFormular> w_;
 
-    template <typename T> T* child(const char* name) {
-        T* found = w_->findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
+    template <typename T = QWidget> T* child(const char* name) {
+        return testing::in<T>(w_.get(), name);
     }
     QAction* action(const char* name) { return child<QAction>(name); }
     QLabel* label(const char* name) { return child<QLabel>(name); }

@@ -19,6 +19,9 @@ using namespace Qt::StringLiterals;
 using testing::ModalBox;
 using testing::record;
 
+using testing::in;
+using testing::onNextDialog;
+
 namespace {
 QString fixtureBank() {
     QString text = u"# 1-757\n"_s;
@@ -29,22 +32,6 @@ QString fixtureBank() {
     return text;
 }
 
-// Acts on the next modal dialog of the given type once it is shown.
-template <typename Dialog> void onNextDialog(std::function<void(Dialog*)> act) {
-    testing::onNextModal([act](QWidget* modal) {
-        auto* dialog = qobject_cast<Dialog*>(modal);
-        if (dialog)
-            act(dialog);
-        return dialog != nullptr;
-    });
-}
-
-template <typename T = QWidget> T* in(QWidget* parent, const char* name) {
-    T* found = parent->findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
 } // namespace
 
 class PracticeTest : public QObject {

@@ -59,10 +59,7 @@ void answerInputBox(const QString& text, bool accept, testing::ModalBox* box = n
 }
 
 template <typename T> T* child(QWidget* w, const char* name) {
-    T* found = w->findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("missing control %s", name);
-    return found;
+    return testing::in<T>(w, name);
 }
 } // namespace
 

@@ -22,6 +22,8 @@ using namespace Qt::StringLiterals;
 using testing::ModalBox;
 using testing::record;
 
+using testing::in;
+
 namespace {
 const QStringList kFour{u"První."_s, u"Druhá."_s, u"Třetí."_s, u"Čtvrtá."_s};
 const QDateTime kStart(QDate(2003, 3, 6), QTime(14, 5, 10));
@@ -45,13 +47,6 @@ QString fixtureBank(const QString& missingPicture) {
         text += record(n, u"Křižovatka %1?"_s.arg(n), kFour.mid(0, 3), u"A"_s, u"ABCD"_s,
                        u"grafika\\no.jpg"_s);
     return text;
-}
-
-template <typename T = QWidget> T* in(QWidget* parent, const QString& name) {
-    T* found = parent->findChild<T*>(name);
-    if (!found)
-        qFatal("no control %s", qPrintable(name));
-    return found;
 }
 
 // Answers the next message box once it shows, then runs then.
