@@ -25,6 +25,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using testing::in;
 using testing::ModalBox;
 
 namespace {
@@ -45,13 +46,6 @@ ProtocolRecord protocol(const QString& profile, int minute, int points = 57) {
         r.questionNumbers[i] = QString::number(10 * (i + 1));
     }
     return r;
-}
-
-template <typename T = QWidget> T* in(QWidget* parent, const char* name) {
-    T* found = parent->findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
 }
 
 // Runs the command with the list's window handed to act while it shows.
