@@ -117,6 +117,16 @@ class BrowseTest : public QObject {
         QCOMPARE(w_->questionArea()->shown().number, shown.toInt());
     }
 
+    void arrowKeysStepLikeTheButtons() {
+        enter(u"756"_s);
+        QTest::keyClick(field(), Qt::Key_Up);
+        QCOMPARE(field()->text(), u"757"_s);
+        QTest::keyClick(field(), Qt::Key_Up); // the last question: stays
+        QCOMPARE(number(), u"Otázka číslo 757"_s);
+        QTest::keyClick(field(), Qt::Key_Down);
+        QCOMPARE(field()->text(), u"756"_s);
+    }
+
     void storeErrorKeepsNumberAndScreenTogether() {
         enter(u"3"_s);
         w_->table().close(); // the table fails under the window

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -149,6 +150,41 @@ class MainWindowTest : public QObject {
         QCOMPARE(label("imgPozadi")->statusTip(), u"     Tarmelka 2003"_s);
         action("M1Ukoncit")->showStatusText(child<QMenuBar>("Menu1")); // as a highlighted item does
         QCOMPARE(w_->statusPanel(0)->text(), u"Ukončí program Tarmelka 2003"_s);
+    }
+
+    void statusPanelsAndMenuMarks() {
+        QList<int> lefts;
+        for (int i = 0; i < 4; ++i)
+            lefts << w_->statusPanel(i)->x();
+        QCOMPARE(lefts, (QList<int>{0, 340, 415, 490}));
+        for (const char* mode : {"M1Prohlizet", "M1Procvicovat", "M1Zkouset"})
+            QVERIFY(!action(mode)->isCheckable()); // no empty box beside a command
+        // An open menu with nothing highlighted shows its title's hint.
+        auto* start = child<QMenu>("Start1");
+        start->popup(w_->mapToGlobal(QPoint(60, 0)));
+        QTRY_VERIFY(start->isVisible());
+        QStatusTipEvent cleared{QString()};
+        QApplication::sendEvent(w_.get(), &cleared);
+        QCOMPARE(w_->statusPanel(0)->text(), u"Start..."_s);
+        start->close();
+    }
+
+    void missingMarkPicturesAreDrawn() {
+        w_.reset();
+        QTemporaryDir other;
+        QVERIFY(testing::makeBank(other.path(), fixtureBank()));
+        ModalBox box;
+        testing::onNextBox(box, QMessageBox::Ok);
+        THlavniFormular window(AppPaths{other.path(), other.path()}); // no pictures at all
+        QVERIFY(window.FormCreate());
+        QVERIFY(box.text.contains(u"grafika\\yes.jpg"_s));
+        for (const char* legend : {"imgInfoYes", "imgInfoNo", "imgInfoNic"}) {
+            const QImage mark = testing::in<QLabel>(&window, legend)->pixmap().toImage();
+            QCOMPARE(mark.size(), QSize(18, 18));
+            QVERIFY(mark.pixelColor(9, 9).alpha() > 0 || mark.pixelColor(9, 4).alpha() > 0 ||
+                    mark.pixelColor(7, 13).alpha() > 0);
+        }
+        start();
     }
 
     void statusBarAndOrderCommands() {

@@ -209,7 +209,7 @@ class ProtocolTest : public QObject {
             QCOMPARE(cells, (QStringList{u"14.5.2003"_s, u"18:34:12"_s, u"B"_s, u"20"_s, u"2"_s,
                                          u"1"_s, u"0%"_s}));
             QCOMPARE(in(b, "btnVymazat")->geometry(), QRect(275, 296, 97, 25));
-            QCOMPARE(QApplication::focusWidget(), grid);
+            QCOMPARE(b->focusWidget(), grid); // the window may not be active yet
             b->reject();
         });
     }

@@ -1,12 +1,13 @@
 // Hostile and damaged inputs: what the purge may delete, oversized and
 // foreign pictures, picture paths out of the program folder, damaged tables
 // and interrupted writes, overlong texts.
-#include "store/tableStore.h"
-#include "results/purge.h"
-#include "results/resultRecord.h"
-#include "testSupport.h"
 #include "base/jpegImage.h"
 #include "base/paths.h"
+#include "results/purge.h"
+#include "results/resultRecord.h"
+#include "settings/configFile.h"
+#include "store/tableStore.h"
+#include "testSupport.h"
 #include "ui/staticText.h"
 
 #include <QElapsedTimer>
@@ -14,6 +15,8 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -221,6 +224,30 @@ class SafetyTest : public QObject {
         text.setText(QString(2'000'000, u'x'));
         QCOMPARE(text.text().size(), StaticText::kMaxShownLength + 1);
         QVERIFY(text.text().endsWith(u'…'));
+    }
+
+    // A shared computer may give the learner writable files in a read-only
+    // program folder: config.ini is then saved in place, and a table that
+    // cannot get its journal says that the folder is at fault.
+    void readOnlyFolderWithWritableFiles() {
+        if (geteuid() == 0)
+            QSKIP("root writes into a read-only folder");
+        QTemporaryDir dir;
+        const QString config = dir.filePath(u"config.ini"_s);
+        QVERIFY(writeFile(config, "[Skupina]\r\nSkupina=C\r\n"));
+        {
+            TableStore store(schemas::results(), dir.path());
+            QVERIFY(store.open(TableStore::Mode::CreateIfMissing));
+        }
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        QString error;
+        QVERIFY2(config::save(config, Settings{}, ViewChoices{}, &error), qPrintable(error));
+        QVERIFY(readFile(config).contains("Skupina=B\r\n"));
+        StoreError failure;
+        QVERIFY(!WriteResultRecord(dir.path(), ResultRecord{}, &failure));
+        QVERIFY2(failure.message().contains(u"Složka programu je jen pro čtení"_s),
+                 qPrintable(failure.message()));
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 };
 

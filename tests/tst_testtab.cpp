@@ -191,7 +191,7 @@ class TestTabTest : public QObject {
             QCOMPARE(gridTexts(list, 3), (QStringList{u"Prošel"_s, u"Neprošel"_s}));
             QVERIFY(buttonsEnabled(list));
             QCOMPARE(grid->currentIndex().row(), 0);
-            QVERIFY(in<QPushButton>(list, "btnOK")->hasFocus());
+            QCOMPARE(list->focusWidget(), in<QPushButton>(list, "btnOK")); // active or not yet
         });
     }
 

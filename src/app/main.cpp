@@ -11,8 +11,10 @@
 #include "ui/widgets.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -34,6 +36,7 @@ THlavniFormular::THlavniFormular(const AppPaths& paths, QWidget* parent)
       paths_(paths), table1_(paths.workFolder) {
     setObjectName(u"HlavniFormular"_s);
     setWindowTitle(u"Tarmelka 2003"_s);
+    setFocusPolicy(Qt::StrongFocus); // the answer keys come to the window itself
     setFont(windowFont());
     buildMenus();
     buildClient();
@@ -63,13 +66,14 @@ void THlavniFormular::buildClient() {
     const int widths[4] = {340, 75, 75, 150};
     const QString texts[4] = {QString(), u"Default"_s, u"Skupina: B"_s,
                               u"© 2003–2026 tým Tarmelka"_s};
-    for (int i = 0; i < 4; ++i) {
+    // Placed by hand at their fixed lefts: the bar's own layout adds spacing
+    // that would push them into each other.
+    for (int i = 0, left = 0; i < 4; left += widths[i], ++i) {
         panels_[i] = new QLabel(texts[i], stavovyRadek1_);
         panels_[i]->setObjectName(u"StavovyRadek1Panel%1"_s.arg(i));
         panels_[i]->setTextFormat(Qt::PlainText);
-        panels_[i]->setFixedWidth(widths[i]);
+        panels_[i]->setGeometry(left, 0, widths[i], 20);
         panels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        stavovyRadek1_->addWidget(panels_[i]);
     }
     panels_[3]->setAlignment(Qt::AlignCenter);
 
@@ -112,9 +116,14 @@ void THlavniFormular::loadPictures() {
             problems << error;
         return picture;
     };
-    const QPixmap yes = load(u"grafika\\yes.jpg"_s);
-    const QPixmap no = load(u"grafika\\no.jpg"_s);
-    const QPixmap mistake = load(u"grafika\\mistake.jpg"_s);
+    // Without its picture a mark is drawn plainly, so the learner never answers blind.
+    auto mark = [&](const QString& stored, DrawnMark fallback) {
+        const QPixmap picture = load(stored);
+        return picture.isNull() ? drawnMark(fallback) : picture;
+    };
+    const QPixmap yes = mark(u"grafika\\yes.jpg"_s, DrawnMark::Tick);
+    const QPixmap no = mark(u"grafika\\no.jpg"_s, DrawnMark::Cross);
+    const QPixmap mistake = mark(u"grafika\\mistake.jpg"_s, DrawnMark::Missed);
     pPomoc_->setMarks(yes, no, mistake);
     pOtazky_->setMarkPictures(yes, no, mistake);
     imgPozadi_->setPixmap(load(u"grafika\\pozadi.jpg"_s));
@@ -122,8 +131,9 @@ void THlavniFormular::loadPictures() {
     if (!icon.isNull())
         setWindowIcon(icon);
     if (!problems.isEmpty())
-        msg::error(this,
-                   problems.join(u'\n') + u"\n\nProgram poběží dál, ale bez těchto obrázků."_s);
+        msg::error(this, problems.join(u'\n') +
+                             u"\n\nProgram poběží dál bez těchto obrázků; značky odpovědí nakreslí "
+                             u"zjednodušeně."_s);
 }
 
 void THlavniFormular::LoadSettings() {
@@ -189,9 +199,6 @@ void THlavniFormular::attachMenu(QMenuBar* menu) {
 
 void THlavniFormular::SetMode(Mode mode, bool on) {
     mode_ = on ? mode : Mode::Idle;
-    M1Prohlizet_->setChecked(mode_ == Mode::Browsing);
-    M1Procvicovat_->setChecked(mode_ == Mode::Practice);
-    M1Zkouset_->setChecked(mode_ == Mode::Examination);
     attachMenu(on ? menu2_ : menu1_);
     showViewChoices();
     pPomoc_->setVisible(on);
@@ -202,8 +209,11 @@ void THlavniFormular::SetMode(Mode mode, bool on) {
         pOtazky_->setBrowsing(on);
         if (on)
             pOtazky_->startBrowsing();
+        else
+            setFocus(); // the hidden browse box must not keep the keys
         return;
     }
+    setFocus(); // answer keys go to the window, wherever the focus was
     if (mode == Mode::Practice)
         M2OznacSpravne_->setVisible(on);
     pOtazky_->showMarks({});
@@ -248,6 +258,10 @@ bool THlavniFormular::event(QEvent* event) {
 }
 
 void THlavniFormular::ShowHintInStatusBar(const QString& hint) {
-    // Leaving a menu clears the hint; the pointer is then over the window.
-    panels_[0]->setText(hint.isEmpty() ? kWindowHint : hint);
+    if (!hint.isEmpty())
+        return panels_[0]->setText(hint);
+    // An open menu with no item highlighted shows its title's hint; leaving
+    // the menus clears the hint, and the pointer is then over the window.
+    const auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    panels_[0]->setText(menu ? menu->menuAction()->statusTip() : kWindowHint);
 }

@@ -65,6 +65,7 @@ class THlavniFormular : public QWidget {
     void M1UlozitNastaveniClick();
     void M1NastaveniClick();
     void M1TestClick();
+    void showResults(RunKind kind);
     void smProcClick();
     void smZkouClick();
     void M1VysledekTestuClick();

@@ -90,8 +90,9 @@ void THlavniFormular::buildMenus() {
     M1Napoveda_ =
         item(info, "M1Napoveda", u"&Nápověda"_s, u"Spustí nápovědu programu Tarmelka 2003"_s);
 
-    for (QAction* a : {M1StavovyRadek_, M1PostupnyVyber_, M1NahodnyVyber_, M1Prohlizet_,
-                       M1Procvicovat_, M1Zkouset_})
+    // The modes carry no check mark: their menu is hidden while a mode runs,
+    // and an empty box beside them in Idle would look like an option.
+    for (QAction* a : {M1StavovyRadek_, M1PostupnyVyber_, M1NahodnyVyber_})
         a->setCheckable(true);
 
     menu2_ = new QMenuBar(this);
@@ -108,9 +109,6 @@ void THlavniFormular::buildMenus() {
     connect(M1NahodnyVyber_, &QAction::triggered, this, &THlavniFormular::M1NahodnyVyberClick);
     connect(M1UlozitNastaveni_, &QAction::triggered, this,
             &THlavniFormular::M1UlozitNastaveniClick);
-    // The mode marks are set by SetMode alone, not by the click that toggles them.
-    for (QAction* a : {M1Prohlizet_, M1Procvicovat_, M1Zkouset_})
-        connect(a, &QAction::triggered, a, [a] { a->setChecked(false); });
     connect(M1Prohlizet_, &QAction::triggered, this, [this] { SetMode(Mode::Browsing, true); });
     connect(M1Procvicovat_, &QAction::triggered, this,
             [this] { startPracticeOrExamination(false); });

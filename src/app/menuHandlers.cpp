@@ -4,7 +4,10 @@
 #include "info/napovedaHTML.h"
 #include "info/oaplikaci.h"
 #include "pointstest/test.h"
+#include "results/protokol.h"
+#include "results/testtab.h"
 #include "settings/setup.h"
+#include "study/helpPanel.h"
 #include "ui/messages.h"
 
 using namespace Qt::StringLiterals;
@@ -26,11 +29,26 @@ void THlavniFormular::M1TestClick() {
         msg::error(this, table1_.error().message(u"Tabulku otázek nelze znovu otevřít."_s));
 }
 
-void THlavniFormular::smProcClick() {}
+void THlavniFormular::showResults(RunKind kind) {
+    const auto again = TProtocol::browse(kind, settings_, paths_.workFolder, this);
+    if (!again)
+        return;
+    run_.presetFromStored(again->order, again->group, again->categories, settings_);
+    pPomoc_->setTotal(run_.state().questionCount);
+    SetMode(again->kind == RunKind::Examination ? Mode::Examination : Mode::Practice, true);
+}
 
-void THlavniFormular::smZkouClick() {}
+void THlavniFormular::smProcClick() {
+    showResults(RunKind::Practice);
+}
 
-void THlavniFormular::M1VysledekTestuClick() {}
+void THlavniFormular::smZkouClick() {
+    showResults(RunKind::Examination);
+}
+
+void THlavniFormular::M1VysledekTestuClick() {
+    TSeznamTestu::browse(settings_, paths_.workFolder, this);
+}
 
 void THlavniFormular::M1OProgramuClick() {
     TAbout::run(this);

@@ -126,8 +126,11 @@ void THlavniFormular::keyPressEvent(QKeyEvent* event) {
     if (mode_ != Mode::Practice && mode_ != Mode::Examination)
         return QWidget::keyPressEvent(event);
     const int key = event->key();
-    // Letters and digits stand for the answers; Enter or Space confirms and goes on.
-    if (key >= Qt::Key_A && key <= Qt::Key_D)
+    // Letters and digits stand for the answers; Enter or Space confirms and
+    // goes on; N, apart from them, asks for the hint in practice.
+    if (key == Qt::Key_N && mode_ == Mode::Practice)
+        M2OznacSpravneClick();
+    else if (key >= Qt::Key_A && key <= Qt::Key_D)
         stAClick(key - Qt::Key_A);
     else if (key >= Qt::Key_1 && key <= Qt::Key_4)
         stAClick(key - Qt::Key_1);

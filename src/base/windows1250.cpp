@@ -28,6 +28,9 @@ bool writeLines(const QString& path, const QStringList& lines, QString* error) {
     for (const QString& line : lines)
         bytes += encode(line) + "\r\n";
     QSaveFile out(path);
+    // In a read-only folder no temporary file can stand beside a writable
+    // file; the file is then written in place, whole, and flushed.
+    out.setDirectWriteFallback(true);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
         if (error)
             *error = out.errorString();

@@ -17,7 +17,7 @@ bool ProtocolsTable::exists() const {
 }
 
 bool ProtocolsTable::open() {
-    return store_.open(TableStore::Mode::Existing);
+    return store_.open(TableStore::Mode::Existing) && store_.ensureIndex({u"Profil"_s});
 }
 
 std::optional<QList<StoredProtocol>> ProtocolsTable::list(const QString& profile, qint64 after,

@@ -10,7 +10,8 @@ bool ResultsTable::exists() const {
 }
 
 bool ResultsTable::open() {
-    return store_.open(TableStore::Mode::Existing);
+    return store_.open(TableStore::Mode::Existing) &&
+           store_.ensureIndex({u"Profil"_s, u"TypTestu"_s});
 }
 
 QList<Condition> ResultsTable::of(const QString& profile, const QString& kind) const {

@@ -3,6 +3,7 @@
 #include "results/resultRecord.h"
 #include "settings/settings.h"
 #include "ui/fonts.h"
+#include "ui/keyGrace.h"
 #include "ui/widgets.h"
 
 #include <QFrame>
@@ -97,7 +98,11 @@ TResult::TResult(const RunState& run, const Settings& settings, RunKind kind, Re
     append(lbSpatne, QString::number(run.wrongCount));
     append(lbSNapovedou, QString::number(run.hintCount));
     append(lbUspesnost, QString::number(run.successPercent) + u'%');
-    lbSoubor->adjustSize();
+    // The line about the record wraps within the dialog instead of running
+    // off its right edge.
+    lbSoubor->setWordWrap(true);
+    lbSoubor->setGeometry(16, 195, width() - 32, 2 * lbSoubor->fontMetrics().height() + 2);
+    ignoreEarlyKeys(this);
 }
 
 TResult::Choice TResult::ask() {

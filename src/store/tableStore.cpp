@@ -91,9 +91,12 @@ QAtomicInt connectionCounter;
 } // namespace
 
 namespace {
+// Not SQLite's: a write failed because the folder refuses the journal file.
+constexpr int kReadOnlyFolder = 0x10000;
+
 // The common SQLite result codes, told in Czech.
 QString explained(int code) {
-    switch (code & 0xff) {
+    switch (code == kReadOnlyFolder ? code : code & 0xff) {
     case 3:  // SQLITE_PERM
     case 23: // SQLITE_AUTH
         return u"Program nemá k souboru potřebná oprávnění."_s;
@@ -110,6 +113,9 @@ QString explained(int code) {
         return u"Disk je plný."_s;
     case 14: // SQLITE_CANTOPEN
         return u"Soubor nelze otevřít."_s;
+    case kReadOnlyFolder:
+        return u"Složka programu je jen pro čtení: vedle tabulky nelze vytvořit pomocný soubor, "
+               u"a proto do ní nelze zapisovat."_s;
     case 26: // SQLITE_NOTADB
         return u"Soubor není tabulkou programu: je poškozen, nebo jde o jiný soubor."_s;
     default:
@@ -159,7 +165,11 @@ bool TableStore::fail(const QSqlError& error) {
     bool ok = false;
     const int code = error.nativeErrorCode().toInt(&ok);
     // A failure without a code of its own still is the store's, not ours.
-    error_ = {error.text(), schema_.fileName(), ok && code != 0 ? code : 1};
+    int known = ok && code != 0 ? code : 1;
+    const int primary = known & 0xff;
+    if ((primary == 8 || primary == 14) && !QFileInfo(folder_).isWritable())
+        known = kReadOnlyFolder; // SQLite blames the file; the folder is at fault
+    error_ = {error.text(), schema_.fileName(), known};
     return false;
 }
 
@@ -380,6 +390,20 @@ bool TableStore::insert(const QList<Row>& rows) {
     }
     if (!transaction.commit())
         return fail(db.lastError());
+    return true;
+}
+
+bool TableStore::ensureIndex(const QStringList& fields) {
+    if (!requireOpen())
+        return false;
+    QStringList columns;
+    for (const QString& f : fields)
+        columns << quoted(f);
+    const QString name = quoted(schema_.name + u'_' + fields.join(u'_'));
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    if (!query.exec(u"CREATE INDEX IF NOT EXISTS "_s + name + u" ON "_s + quoted(schema_.name) +
+                    u" ("_s + columns.join(u", "_s) + u")"_s))
+        return fail(query.lastError());
     return true;
 }
 

@@ -70,6 +70,9 @@ class TableStore {
     bool insert(const QList<Row>& rows);                      // one transaction
     std::optional<int> remove(const QList<Condition>& where); // one transaction
     std::optional<int> removeKeys(const QList<qint64>& keys); // one transaction
+    // An index over these fields, made once; lists of one profile then read
+    // only its rows, not the whole table.
+    bool ensureIndex(const QStringList& fields);
 
     const StoreError& error() const { return error_; }
     const TableSchema& schema() const { return schema_; }

@@ -1,5 +1,7 @@
 #include "study/dotaz.h"
 
+#include "ui/keyGrace.h"
+
 #include "ui/fonts.h"
 #include "ui/staticText.h"
 #include "ui/widgets.h"
@@ -81,6 +83,7 @@ TDotazPZ::TDotazPZ(bool examination, bool randomOrder, int total, QWidget* owner
     programmatic_ = false;
     lbPocet_->setText(u"Počet otázek: "_s + QString::number(count()));
     lbPocet_->adjustSize();
+    ignoreEarlyKeys(this);
 }
 
 int TDotazPZ::count() const {

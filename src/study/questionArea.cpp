@@ -321,6 +321,11 @@ bool QuestionArea::eventFilter(QObject* watched, QEvent* event) {
                 browse(BrowseStep::Enter);
                 return true;
             }
+            // As in any number box, the arrow keys step like the arrow buttons.
+            if (key == Qt::Key_Up || key == Qt::Key_Down) {
+                browse(key == Qt::Key_Up ? BrowseStep::Up : BrowseStep::Down);
+                return true;
+            }
         }
         return false;
     }

@@ -1,5 +1,7 @@
 #include "ui/messages.h"
 
+#include "ui/keyGrace.h"
+
 #include <QAbstractButton>
 #include <QMessageBox>
 
@@ -13,6 +15,7 @@ QMessageBox::StandardButton show(QWidget* owner, QMessageBox::Icon icon, const Q
         box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ano"));
         box.button(QMessageBox::No)->setText(QStringLiteral("&Ne"));
     }
+    ignoreEarlyKeys(&box);
     return QMessageBox::StandardButton(box.exec());
 }
 } // namespace
