@@ -415,7 +415,8 @@ class PointsTestLogic : public QObject {
         QTest::addColumn<QString>("last");
         QTest::newRow("empty") << QString() << QString() << QString();
         QTest::newRow("too short") << u"3 3 3"_s << u"3"_s << QString();
-        QTest::newRow("too long") << QString(u"A "_s).repeated(30).trimmed() << u"A"_s << u"A"_s;
+        QTest::newRow("too long: the last item takes the rest")
+            << QString(u"A "_s).repeated(30).trimmed() << u"A"_s << u"A A A A A A"_s;
         QTest::newRow("double spaces inside") << u"A  B"_s << u"A"_s << QString();
     }
     void damagedMemoStillGives25Items() {

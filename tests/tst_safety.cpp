@@ -5,6 +5,7 @@
 #include "base/paths.h"
 #include "results/purge.h"
 #include "results/resultRecord.h"
+#include "results/resultsTable.h"
 #include "settings/configFile.h"
 #include "store/tableStore.h"
 #include "testSupport.h"
@@ -248,6 +249,14 @@ class SafetyTest : public QObject {
         QVERIFY2(failure.message().contains(u"Složka programu je jen pro čtení"_s),
                  qPrintable(failure.message()));
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    void emptyFileLeftByAKillBecomesTheEmptyTable() {
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath(u"Vysledky.DB"_s), QByteArray()));
+        ResultsTable table(dir.path());
+        QVERIFY2(table.open(), qPrintable(table.error().message()));
+        QCOMPARE(table.count(u"Eva"_s, kPracticeKind), 0);
     }
 };
 

@@ -13,6 +13,9 @@ MemoItems splitMemo(const QString& text) {
     const QStringList parts = text.split(u' ');
     for (int i = 0; i < testplan::kPositions && i < parts.size(); ++i)
         items[i] = parts[i];
+    // A damaged memo with more separators keeps what follows in its last item.
+    if (parts.size() > testplan::kPositions)
+        items[testplan::kPositions - 1] = parts.mid(testplan::kPositions - 1).join(u' ');
     return items;
 }
 
@@ -53,10 +56,5 @@ ProtocolRecord ProtocolRecord::fromRow(const Row& row) {
 }
 
 bool WriteProtocol(const QString& folder, const ProtocolRecord& record, StoreError* error) {
-    TableStore store(schemas::protocols(), folder);
-    if (store.open(TableStore::Mode::CreateIfMissing) && store.insert({record.toRow()}))
-        return true;
-    if (error)
-        *error = store.error();
-    return false;
+    return TableStore::append(schemas::protocols(), folder, record.toRow(), error);
 }

@@ -64,10 +64,5 @@ ResultRecord ResultRecord::fromRow(const Row& row) {
 }
 
 bool WriteResultRecord(const QString& folder, const ResultRecord& record, StoreError* error) {
-    TableStore store(schemas::results(), folder);
-    if (store.open(TableStore::Mode::CreateIfMissing) && store.insert({record.toRow()}))
-        return true;
-    if (error)
-        *error = store.error();
-    return false;
+    return TableStore::append(schemas::results(), folder, record.toRow(), error);
 }

@@ -156,6 +156,16 @@ bool TableStore::fileExists(const TableSchema& schema, const QString& folder) {
     return QFileInfo::exists(QDir(folder).filePath(schema.fileName()));
 }
 
+bool TableStore::append(const TableSchema& schema, const QString& folder, const Row& row,
+                        StoreError* error) {
+    TableStore store(schema, folder);
+    if (store.open(Mode::CreateIfMissing) && store.insert({row}))
+        return true;
+    if (error)
+        *error = store.error();
+    return false;
+}
+
 bool TableStore::fail(const QString& text) {
     error_ = {text, schema_.fileName(), 0};
     return false;
@@ -245,7 +255,11 @@ bool TableStore::checkOrCreateTable(Mode mode) {
     while (query.next())
         columns << query.value(1).toString();
     if (columns.isEmpty()) {
-        if (mode != Mode::CreateIfMissing)
+        // A write killed before the table existed leaves an empty database:
+        // it holds nothing to lose and becomes the empty table.
+        const bool emptyFile = query.exec(u"SELECT count(*) FROM sqlite_master"_s) &&
+                               query.next() && query.value(0).toInt() == 0;
+        if (mode == Mode::ReadOnly || (mode == Mode::Existing && !emptyFile))
             return fail(u"Soubor neobsahuje tabulku %1."_s.arg(schema_.name));
         QStringList defs;
         for (const Field& f : schema_.fields)

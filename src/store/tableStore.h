@@ -59,6 +59,9 @@ class TableStore {
     bool isOpen() const { return open_; }
     QString filePath() const;
     static bool fileExists(const TableSchema& schema, const QString& folder);
+    // Writes one record, creating the table first when it does not exist yet.
+    static bool append(const TableSchema& schema, const QString& folder, const Row& row,
+                       StoreError* error);
 
     std::optional<int> count(const QList<Condition>& where = {});
     std::optional<QList<Row>> select(const QList<Condition>& where = {},
