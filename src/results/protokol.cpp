@@ -8,18 +8,16 @@
 #include "ui/centring.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
+#include "ui/recordGrid.h"
 #include "ui/widgets.h"
 
 #include <QDir>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QTableView>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-constexpr int kRowHeight = 18;
 constexpr int kPageSize = 100; // a few screens of rows per fetch
 
 QString kindText(RunKind kind) {
@@ -92,29 +90,7 @@ TProtocol::TProtocol(RunKind kind, const QString& profile, ResultsTable& table, 
         kPageSize, this);
 
     // Created first, so first in tab order.
-    DBGrid1_ = new QTableView(this);
-    DBGrid1_->setObjectName(u"DBGrid1"_s);
-    DBGrid1_->setGeometry(8, 8, 537, 281);
-    DBGrid1_->setModel(model_);
-    DBGrid1_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    DBGrid1_->setSelectionMode(QAbstractItemView::SingleSelection);
-    DBGrid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    DBGrid1_->setShowGrid(true);
-    DBGrid1_->setWordWrap(false);
-    DBGrid1_->verticalHeader()->hide();
-    DBGrid1_->verticalHeader()->setDefaultSectionSize(kRowHeight);
-    QHeaderView* titles = DBGrid1_->horizontalHeader();
-    titles->setDefaultAlignment(Qt::AlignCenter);
-    titles->setSectionResizeMode(QHeaderView::Interactive);
-    titles->setHighlightSections(false);
-    const int widths[] = {90, 50, 51, 73, 91, 92, 62};
-    for (int column = 0; column < 7; ++column)
-        DBGrid1_->setColumnWidth(column, widths[column]);
-    // The current record stays marked while a button has the focus.
-    QPalette palette = DBGrid1_->palette();
-    for (auto role : {QPalette::Highlight, QPalette::HighlightedText})
-        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
-    DBGrid1_->setPalette(palette);
+    DBGrid1_ = new RecordGrid(this, model_, {8, 8, 537, 281}, {90, 50, 51, 73, 91, 92, 62});
     DBGrid1_->installEventFilter(this);
 
     auto* btnOK = placeButton(this, "btnOK", u"&OK"_s, {83, 296, 75, 25});
@@ -139,21 +115,9 @@ bool TProtocol::load() {
     connect(
         model_, &KeyedListModel::fetchFailed, this,
         [this] { showStoreError(u"Další výsledky nelze načíst."_s); }, Qt::QueuedConnection);
-    selectRow(0);
+    DBGrid1_->selectRow(0);
     updateButtons();
     return true;
-}
-
-int TProtocol::currentRow() const {
-    const QModelIndex current = DBGrid1_->currentIndex();
-    return current.isValid() ? current.row() : -1;
-}
-
-void TProtocol::selectRow(int row) {
-    if (row < 0 || row >= model_->rowCount())
-        return;
-    DBGrid1_->setCurrentIndex(model_->index(row, 0));
-    DBGrid1_->selectRow(row);
 }
 
 void TProtocol::updateButtons() {
@@ -181,7 +145,7 @@ bool TProtocol::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TProtocol::btnPodrobnostiClick() {
-    const int row = currentRow();
+    const int row = DBGrid1_->currentRow();
     if (row < 0)
         return;
     // The record is read again by its key, with every stored field.
@@ -201,18 +165,8 @@ void TProtocol::btnPodrobnostiClick() {
 }
 
 void TProtocol::btnVymazatClick() {
-    const int row = currentRow();
-    if (row < 0)
-        return;
-    if (!table_.remove(model_->keyAt(row))) {
+    if (!DBGrid1_->removeCurrent([this](qint64 key) { return table_.remove(key); }))
         showStoreError(u"Záznam nelze smazat."_s);
-        return;
-    }
-    model_->removeFetchedRow(row);
-    // The next record may not have been fetched yet.
-    if (row >= model_->rowCount() && model_->canFetchMore({}))
-        model_->fetchMore({});
-    selectRow(qMin(row, model_->rowCount() - 1));
     updateButtons();
 }
 
@@ -223,6 +177,6 @@ void TProtocol::btnVymazatVseClick() {
     if (!table_.removeAll(profile_, kindText(kind_)))
         showStoreError(u"Záznamy nelze smazat."_s);
     model_->reload(); // a failure is told by fetchFailed
-    selectRow(0);
+    DBGrid1_->selectRow(0);
     updateButtons();
 }

@@ -9,7 +9,7 @@
 
 class KeyedListModel;
 class QPushButton;
-class QTableView;
+class RecordGrid;
 struct Settings;
 
 // The results browser: the active profile's stored practice or examination
@@ -31,8 +31,6 @@ class TProtocol : public QDialog {
     TProtocol(RunKind kind, const QString& profile, ResultsTable& table, QWidget* owner);
 
     bool load(); // the first page; false on a store error
-    int currentRow() const;
-    void selectRow(int row);
     void updateButtons();
     void showStoreError(const QString& what);
     void btnPodrobnostiClick();
@@ -43,7 +41,7 @@ class TProtocol : public QDialog {
     QString profile_;
     ResultsTable& table_;
     KeyedListModel* model_ = nullptr;
-    QTableView* DBGrid1_ = nullptr;
+    RecordGrid* DBGrid1_ = nullptr;
     QPushButton* btnPodrobnosti_ = nullptr;
     QPushButton* btnVymazat_ = nullptr;
     QPushButton* btnVymazatVse_ = nullptr;

@@ -7,19 +7,16 @@
 #include "ui/centring.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
+#include "ui/recordGrid.h"
 #include "ui/widgets.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QHeaderView>
 #include <QPushButton>
-#include <QTableView>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-constexpr int kRowHeight = 18;
-
 KeyedListModel::Page listPage(const QList<StoredProtocol>& protocols) {
     KeyedListModel::Page page;
     page.keys.reserve(protocols.size());
@@ -84,28 +81,7 @@ TSeznamTestu::TSeznamTestu(const QString& profile, const QString& workFolder, QW
         },
         200, this);
 
-    DBGrid1_ = new QTableView(this);
-    DBGrid1_->setObjectName(u"DBGrid1"_s);
-    DBGrid1_->setGeometry(0, 0, 392, 257);
-    DBGrid1_->setModel(model_);
-    DBGrid1_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    DBGrid1_->setSelectionMode(QAbstractItemView::SingleSelection);
-    DBGrid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    DBGrid1_->setShowGrid(true);
-    DBGrid1_->verticalHeader()->hide();
-    DBGrid1_->verticalHeader()->setDefaultSectionSize(kRowHeight);
-    QHeaderView* titles = DBGrid1_->horizontalHeader();
-    titles->setDefaultAlignment(Qt::AlignCenter);
-    titles->setSectionResizeMode(QHeaderView::Interactive);
-    titles->setHighlightSections(false);
-    const int widths[] = {118, 80, 90, 80};
-    for (int column = 0; column < 4; ++column)
-        DBGrid1_->setColumnWidth(column, widths[column]);
-    // The current protocol stays marked while a button has the focus.
-    QPalette palette = DBGrid1_->palette();
-    for (auto role : {QPalette::Highlight, QPalette::HighlightedText})
-        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
-    DBGrid1_->setPalette(palette);
+    DBGrid1_ = new RecordGrid(this, model_, {0, 0, 392, 257}, {118, 80, 90, 80});
 
     setTabOrder(btnOK, btnDetail_);
     setTabOrder(btnDetail_, btnVymaz_);
@@ -129,25 +105,13 @@ bool TSeznamTestu::load() {
     // Later pages arrive while the learner scrolls; their failure is told then.
     connect(model_, &KeyedListModel::fetchFailed, this,
             [this] { showStoreError(u"Další protokoly nelze načíst."_s); });
-    selectRow(0);
+    DBGrid1_->selectRow(0);
     updateButtons();
     return true;
 }
 
 void TSeznamTestu::showStoreError(const QString& what) {
     msg::error(this, table_.error().message(what));
-}
-
-int TSeznamTestu::currentRow() const {
-    const QModelIndex current = DBGrid1_->currentIndex();
-    return current.isValid() ? current.row() : -1;
-}
-
-void TSeznamTestu::selectRow(int row) {
-    if (row < 0 || row >= model_->rowCount())
-        return;
-    DBGrid1_->setCurrentIndex(model_->index(row, 0));
-    DBGrid1_->selectRow(row);
 }
 
 void TSeznamTestu::updateButtons() {
@@ -158,7 +122,7 @@ void TSeznamTestu::updateButtons() {
 }
 
 void TSeznamTestu::btnDetailClick() {
-    const int row = currentRow();
+    const int row = DBGrid1_->currentRow();
     if (row < 0)
         return;
     StoredProtocol protocol;
@@ -178,18 +142,8 @@ void TSeznamTestu::btnDetailClick() {
 }
 
 void TSeznamTestu::btnVymazClick() {
-    const int row = currentRow();
-    if (row < 0)
-        return;
-    if (!table_.remove(model_->keyAt(row))) {
+    if (!DBGrid1_->removeCurrent([this](qint64 key) { return table_.remove(key); }))
         showStoreError(u"Protokol nelze smazat."_s);
-        return;
-    }
-    model_->removeFetchedRow(row);
-    // The last fetched row gone need not mean the last protocol gone.
-    if (model_->rowCount() == 0 && model_->canFetchMore({}))
-        model_->fetchMore({});
-    selectRow(qMin(row, model_->rowCount() - 1));
     updateButtons();
 }
 

@@ -7,7 +7,7 @@
 
 class KeyedListModel;
 class QPushButton;
-class QTableView;
+class RecordGrid;
 struct Settings;
 
 // The active profile's stored points tests: listed page by page, deleted one
@@ -31,15 +31,13 @@ class TSeznamTestu : public QDialog {
     void btnVymazClick();
     void btnVymazVseClick();
     void showStoreError(const QString& what);
-    int currentRow() const;
-    void selectRow(int row);
     void updateButtons();
 
     QString profile_;
     ProtocolsTable table_;
     TTestDetailForm::SaveChooser chooser_;
     KeyedListModel* model_ = nullptr;
-    QTableView* DBGrid1_ = nullptr;
+    RecordGrid* DBGrid1_ = nullptr;
     QPushButton* btnDetail_ = nullptr;
     QPushButton* btnVymaz_ = nullptr;
     QPushButton* btnVymazVse_ = nullptr;
