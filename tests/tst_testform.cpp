@@ -7,6 +7,7 @@
 #include "pointstest/testText.h"
 #include "testSupport.h"
 #include "ui/fonts.h"
+#include "ui/staticText.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -199,7 +200,7 @@ class TestFormTest : public QObject {
         openForm();
         auto* pages = form_->pages();
         // The long question of position 2 pushes the boxes after it down.
-        auto* question = in<TestText>(form_.get(), u"st2O"_s);
+        auto* question = in<StaticText>(form_.get(), u"st2O"_s);
         QVERIFY(question->height() >= 3 * 16);
         QCOMPARE(question->height() % 16, 0);
         QCOMPARE(in(form_.get(), u"st2A"_s)->y(), question->y() + question->height());

@@ -8,6 +8,7 @@
 #include "pointstest/testTime.h"
 #include "ui/fonts.h"
 #include "ui/pictures.h"
+#include "ui/staticText.h"
 #include "ui/widgets.h"
 
 #include <QGroupBox>
@@ -162,7 +163,7 @@ void EvaluationPage::buildReview() {
     paintBackground(spatnaOtazka_, Qt::white);
     const char* names[5] = {"Otazka", "A", "B", "C", "D"};
     for (int k = 0; k < testlayout::kTexts; ++k) {
-        texts_[k] = new TestText(spatnaOtazka_);
+        texts_[k] = newTestText(spatnaOtazka_);
         texts_[k]->setObjectName(QString::fromLatin1(names[k]));
         texts_[k]->setFont(testTextFont());
         texts_[k]->setGeometry(k == 0 ? 8 : 48, 16, k == 0 ? kQuestionWidth : kAnswerWidth, 0);

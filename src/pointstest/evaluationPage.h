@@ -10,7 +10,7 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 class PointsTest;
-class TestText;
+class StaticText;
 struct AppPaths;
 
 // The evaluation page pVyhodnoceni of a scored test: the input parameters,
@@ -50,7 +50,7 @@ class EvaluationPage : public QWidget {
     QPushButton* btnOK_;
     QTableWidget* tabulka_;
     QGroupBox* spatnaOtazka_;
-    std::array<TestText*, 5> texts_{}; // Otazka, A, B, C, D
+    std::array<StaticText*, 5> texts_{}; // Otazka, A, B, C, D
     std::array<QLabel*, 4> letters_{};
     std::array<QLabel*, 4> marksShown_{};
     QLabel* obrazek_;

@@ -6,6 +6,7 @@
 #include "pointstest/testLayout.h"
 #include "pointstest/testText.h"
 #include "ui/pictures.h"
+#include "ui/staticText.h"
 #include "ui/widgets.h"
 
 #include <QCheckBox>
@@ -55,7 +56,7 @@ void TestPages::buildBox(int position, QWidget* panel) {
     const TextWidths widths = textWidths(position);
     for (int k = 0; k < kTexts; ++k) {
         const QChar letter = k == 0 ? u'O' : QChar(u'A' + k - 1);
-        auto* text = new TestText(b.box);
+        auto* text = newTestText(b.box);
         text->setObjectName(controlName(u"st", position, letter));
         text->setFont(testTextFont());
         text->setGeometry(k == 0 ? kBoxLeft : kAnswerLeft, kTextTop,
@@ -122,7 +123,7 @@ int TestPages::FillTest(const PointsTest& test, const AppPaths& paths, QStringLi
         const Box& place = pages.boxes[p - 1];
         b.box->setGeometry(kBoxLeft, place.top, kBoxWidth, place.height);
         for (int k = 0; k < kTexts; ++k) {
-            TestText* text = b.texts[k];
+            StaticText* text = b.texts[k];
             text->setGeometry(text->x(), place.textTops[k], text->width(),
                               kLineHeight * lines[p - 1][k]);
             if (k > 0)

@@ -10,7 +10,7 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class PointsTest;
-class TestText;
+class StaticText;
 struct AppPaths;
 
 // The page control pcTest: seven pages List1 to List7 holding the question
@@ -38,7 +38,7 @@ class TestPages : public QTabWidget {
   private:
     struct QuestionBox {
         QGroupBox* box = nullptr;
-        std::array<TestText*, 5> texts{}; // question, then answers a) to d)
+        std::array<StaticText*, 5> texts{}; // question, then answers a) to d)
         std::array<QCheckBox*, 4> checks{};
         QLabel* picture = nullptr; // only at positions with a picture place
     };

@@ -1,20 +1,13 @@
 #include "pointstest/testText.h"
 
-#include "base/textLines.h"
 #include "pointstest/testLayout.h"
 #include "ui/fonts.h"
+#include "ui/staticText.h"
 
-#include <QPainter>
-
-void TestText::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setFont(font());
-    painter.setPen(palette().color(QPalette::WindowText));
-    int y = QFontMetrics(font()).ascent();
-    for (const QString& line : wrapText(text(), font(), width())) {
-        painter.drawText(0, y, line);
-        y += testlayout::kLineHeight;
-    }
+StaticText* newTestText(QWidget* parent) {
+    auto* text = new StaticText(parent);
+    text->setLineHeight(testlayout::kLineHeight);
+    return text;
 }
 
 QFont testTextFont() {

@@ -15,6 +15,11 @@ void StaticText::setText(const QString& text) {
     update();
 }
 
+void StaticText::setLineHeight(int pixels) {
+    lineHeight_ = pixels;
+    update();
+}
+
 void StaticText::setColor(const QColor& color) {
     setTextColour(this, color);
 }
@@ -28,7 +33,7 @@ void StaticText::paintEvent(QPaintEvent*) {
     int y = metrics.ascent();
     for (const QString& line : wrapText(text_, font(), width())) {
         painter.drawText(0, y, line);
-        y += kLineHeight;
+        y += lineHeight_;
     }
 }
 

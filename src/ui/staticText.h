@@ -16,6 +16,9 @@ class StaticText : public QWidget {
     void setText(const QString& text);
     QString text() const { return text_; }
     void setColor(const QColor& color);
+    // The distance of the lines; the question area's texts keep the default.
+    void setLineHeight(int pixels);
+    int lineHeight() const { return lineHeight_; }
 
   signals:
     void clicked(Qt::MouseButton button);
@@ -26,4 +29,5 @@ class StaticText : public QWidget {
 
   private:
     QString text_;
+    int lineHeight_ = kLineHeight;
 };
