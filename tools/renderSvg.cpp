@@ -1,6 +1,9 @@
-// Build-time tool: renders one SVG picture source to a JPEG of the picture's own size.
+// Build-time tool: renders one SVG picture source to a JPEG of the picture's own size,
+// or to a PNG with transparency (the program's icon for the desktop's menus).
 //
-//   render-svg <source.svg> <output.jpg> <picture root>
+//   render-svg <source.svg> <output.jpg|output.png> <picture root> [width]
+//
+// A width scales the picture, keeping its proportions.
 //
 // A source may pull shared pieces (sign frames, cars, arrows) in with the
 // processing instruction <?include common/name.svgf?>, resolved against the
@@ -52,8 +55,9 @@ int fail(const QString& text) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 4)
-        return fail(QStringLiteral("usage: render-svg <source.svg> <output.jpg> <picture root>"));
+    if (argc != 4 && argc != 5)
+        return fail(QStringLiteral(
+            "usage: render-svg <source.svg> <output.jpg|output.png> <picture root> [width]"));
     const QString source = QString::fromLocal8Bit(argv[1]);
     const QString output = QString::fromLocal8Bit(argv[2]);
     QFile file(source);
@@ -67,19 +71,33 @@ int main(int argc, char** argv) {
     QSvgRenderer renderer(text.toUtf8());
     if (!renderer.isValid())
         return fail(source + QStringLiteral(": not a valid SVG picture"));
-    const QSize size = renderer.defaultSize();
+    QSize size = renderer.defaultSize();
     if (size.isEmpty())
         return fail(source + QStringLiteral(": the picture has no width and height"));
+    if (argc == 5) {
+        bool ok = false;
+        const int width = QString::fromLocal8Bit(argv[4]).toInt(&ok);
+        if (!ok || width < 1 || width > 4096)
+            return fail(QStringLiteral("width must be 1 to 4096: ") +
+                        QString::fromLocal8Bit(argv[4]));
+        size = size.scaled(width, width * 64, Qt::KeepAspectRatio);
+    }
 
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white); // JPEG has no transparency; pictures sit on white
+    const bool png = output.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
+    QImage image(size, png ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    image.fill(png ? Qt::transparent
+                   : Qt::white); // JPEG has no transparency; pictures sit on white
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     renderer.render(&painter);
     painter.end();
 
     QDir().mkpath(QFileInfo(output).absolutePath());
-    if (!jpeg::save(image, output, 92, &error))
+    if (png) {
+        if (!image.save(output, "PNG"))
+            return fail(output + QStringLiteral(": cannot write the PNG file"));
+    } else if (!jpeg::save(image, output, 92, &error)) {
         return fail(output + QStringLiteral(": ") + error);
+    }
     return 0;
 }

@@ -33,7 +33,7 @@ constexpr int kHelpHeight = 70;
 THlavniFormular::THlavniFormular(const AppPaths& paths, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      paths_(paths), table1_(paths.workFolder) {
+      paths_(paths), table1_(paths.dataFolder) {
     setObjectName(u"HlavniFormular"_s);
     setWindowTitle(u"Tarmelka 2003"_s);
     setFocusPolicy(Qt::StrongFocus); // the answer keys come to the window itself
@@ -243,7 +243,7 @@ void THlavniFormular::closeEvent(QCloseEvent* event) {
     StoreError error;
     const QStringList removed =
         removedProfiles(profileHistory_, settings_.savedProfileNames(), settings_.activeProfile);
-    if (!PurgeRemovedProfiles(paths_.workFolder, removed, &error))
+    if (!PurgeRemovedProfiles(paths_.userFolder, removed, &error))
         msg::error(this, error.message(u"Při ukončení nelze odstranit záznamy odebraných "
                                        u"profilů; zůstávají uloženy."_s));
     event->accept();

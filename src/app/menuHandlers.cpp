@@ -30,7 +30,7 @@ void THlavniFormular::M1TestClick() {
 }
 
 void THlavniFormular::showResults(RunKind kind) {
-    const auto again = TProtocol::browse(kind, settings_, paths_.workFolder, this);
+    const auto again = TProtocol::browse(kind, settings_, paths_.userFolder, this);
     if (!again)
         return;
     run_.presetFromStored(again->order, again->group, again->categories, settings_);
@@ -47,7 +47,7 @@ void THlavniFormular::smZkouClick() {
 }
 
 void THlavniFormular::M1VysledekTestuClick() {
-    TSeznamTestu::browse(settings_, paths_.workFolder, this);
+    TSeznamTestu::browse(settings_, paths_.userFolder, this);
 }
 
 void THlavniFormular::M1OProgramuClick() {

@@ -86,7 +86,7 @@ RecordOutcome THlavniFormular::storeResult(RunKind kind) {
     if (run_.state().repeatRun && !msg::ask(this, u"Chcete vytvořit protokol i z této opravy?"_s))
         return RecordOutcome::DeclinedRepeat;
     StoreError error;
-    if (!WriteResultRecord(paths_.workFolder, run_.record(kind, settings_, clock_()), &error)) {
+    if (!WriteResultRecord(paths_.userFolder, run_.record(kind, settings_, clock_()), &error)) {
         msg::error(this, error.message(u"Výsledek se nepodařilo uložit."_s));
         return RecordOutcome::Failed;
     }

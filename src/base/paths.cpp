@@ -2,17 +2,57 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
-AppPaths AppPaths::fromApplication() {
-    return {QCoreApplication::applicationDirPath(), QDir::currentPath()};
+#ifndef TARMELKA_SHARE_FROM_BIN
+#define TARMELKA_SHARE_FROM_BIN "../share/tarmelka"
+#endif
+
+AppPaths::AppPaths(const QString& programFolder, const QString& workFolder)
+    : dataFolder(workFolder), userFolder(workFolder), configFolder(programFolder),
+      helpFolder(programFolder) {}
+
+AppPaths AppPaths::portable(const QString& programFolder, const QString& workFolder) {
+    return AppPaths(programFolder, workFolder);
+}
+
+AppPaths AppPaths::installed(const QString& shareFolder, const QString& userFolder) {
+    AppPaths paths;
+    paths.dataFolder = shareFolder;
+    paths.userFolder = userFolder;
+    paths.configFolder = userFolder;
+    paths.helpFolder = shareFolder;
+    return paths;
+}
+
+bool AppPaths::isPortableFolder(const QString& folder) {
+    const QFileInfo bank(QDir(folder).filePath(QStringLiteral("otazky.DB")));
+    return bank.isFile() && QFileInfo(folder).isWritable();
+}
+
+AppPaths AppPaths::fromApplication(bool* userFolderReady) {
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    if (userFolderReady)
+        *userFolderReady = true;
+    if (isPortableFolder(programFolder))
+        return portable(programFolder, QDir::currentPath());
+    // Found relative to the executable, so an installation into any prefix
+    // works without being told where it is.
+    const QString share =
+        QDir::cleanPath(QDir(programFolder).filePath(QString::fromUtf8(TARMELKA_SHARE_FROM_BIN)));
+    const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if ((user.isEmpty() || !QDir().mkpath(user)) && userFolderReady)
+        *userFolderReady = false;
+    return installed(share, user);
 }
 
 QString AppPaths::configFile() const {
-    return QDir(programFolder).filePath(QStringLiteral("config.ini"));
+    return QDir(configFolder).filePath(QStringLiteral("config.ini"));
 }
 
 QString AppPaths::helpPage() const {
-    return QDir(programFolder).filePath(QStringLiteral("Help/index.htm"));
+    return QDir(helpFolder).filePath(QStringLiteral("Help/index.htm"));
 }
 
 QString AppPaths::resolve(const QString& stored) const {
@@ -24,5 +64,5 @@ QString AppPaths::resolve(const QString& stored) const {
     for (const QString& part : parts)
         if (part.isEmpty() || part == QStringLiteral(".") || part == QStringLiteral(".."))
             return {};
-    return QDir(workFolder).filePath(relative);
+    return QDir(dataFolder).filePath(relative);
 }

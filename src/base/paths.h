@@ -2,17 +2,35 @@
 
 #include <QString>
 
-// Where the program finds its files: config.ini and the help page through the
-// executable's folder, tables and pictures through the working folder.
+// Where the program finds its files. Two layouts, chosen at start:
+//  - portable, when the executable's folder holds the question table and is
+//    writable (the build's program folder): config.ini and Help/ beside the
+//    executable, tables and pictures through the working folder;
+//  - installed, otherwise: the question table, pictures and help read from the
+//    installed share folder, config.ini and the two result tables in the
+//    learner's own data folder, so several users keep separate results.
 struct AppPaths {
-    QString programFolder;
-    QString workFolder;
+    AppPaths() = default;
+    // The portable layout: the executable's folder and the working folder.
+    AppPaths(const QString& programFolder, const QString& workFolder);
 
-    static AppPaths fromApplication();
+    QString dataFolder;   // otazky.DB and grafika/, only read
+    QString userFolder;   // Vysledky.DB and Protokoly.DB
+    QString configFolder; // config.ini
+    QString helpFolder;   // the folder that holds Help/
+
+    static AppPaths portable(const QString& programFolder, const QString& workFolder);
+    static AppPaths installed(const QString& shareFolder, const QString& userFolder);
+    // True when the folder holds otazky.DB and we may write into it.
+    static bool isPortableFolder(const QString& folder);
+    // The layout of the running program. In the installed layout the learner's
+    // data folder is created; *userFolderReady tells whether it exists.
+    static AppPaths fromApplication(bool* userFolderReady = nullptr);
+
     QString configFile() const;
     QString helpPage() const;
     // A stored picture path such as "grafika\yes.jpg", resolved against the
-    // working folder; empty when it would lead outside the folder grafika
+    // data folder; empty when it would lead outside the folder grafika
     // (an absolute path, a drive, "..").
     QString resolve(const QString& stored) const;
 };

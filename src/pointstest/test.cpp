@@ -108,7 +108,7 @@ bool TTestForm::FormCreate(QRandomGenerator& generator) {
     panels_[2]->setText(u"Minimální potřeba bodů: "_s + QString::number(*minPoints));
     panels_[3]->setText(u"Čas do konce: "_s + FormatMinSec(testplan::kTimeLimit));
 
-    QuestionTable table(paths_.workFolder);
+    QuestionTable table(paths_.dataFolder);
     const auto questions =
         table.open() ? table.range(0, bank::kQuestionCount) : std::optional<QList<Question>>();
     if (!questions) {
@@ -182,7 +182,7 @@ void TTestForm::btnVyhodnotitClick() {
     msg::info(this, test_->resultMessage());
     if (protocolOn) {
         StoreError error;
-        if (!WriteProtocol(paths_.workFolder,
+        if (!WriteProtocol(paths_.userFolder,
                            test_->protocol(settings_.activeProfile, settings_.group), &error)) {
             msg::error(this, error.message());
             pVyhodnoceni_->setProtocolText(u"Protokol z testu se nepodařilo uložit."_s);
