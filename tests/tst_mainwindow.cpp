@@ -280,6 +280,10 @@ class MainWindowTest : public QObject {
         QVERIFY(!child<QStatusBar>("StavovyRadek1")->isVisible());
         QCOMPARE(w_->helpPanel()->geometry(), QRect(0, 316, 632, 70));
         QCOMPARE(w_->questionArea()->geometry(), QRect(0, 0, 632, 316));
+        for (const char* instruction : {"lbJakNaTo", "lbKonecRezimu", "lbNapoveda"})
+            QVERIFY2(!child<QFrame>("Cara2")->isVisible() ||
+                         label(instruction)->geometry().right() < 514,
+                     instruction); // the instructions stay left of the line
         const bool browsing = m == Mode::Browsing;
         QCOMPARE(label("lbNe")->isEnabled(), !browsing);
         QCOMPARE(label("lbNic")->isEnabled(), !browsing);

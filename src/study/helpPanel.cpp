@@ -49,10 +49,27 @@ HelpPanel::HelpPanel(QWidget* parent) : QFrame(parent) {
     lbCelkemOtazek_ = placeLabel(this, "lbCelkemOtazek", u"Celkem otázek: 0"_s, 520, 8);
     lbZbyvaOtazek_ = placeLabel(this, "lbZbyvaOtazek", u"Zbývá: 0"_s, 559, 28);
     lbUspesnost_ = placeLabel(this, "lbUspesnost", u"Úspěšnost: 0%"_s, 539, 48);
+    for (QLabel* l : {lbJakNaTo_, lbKonecRezimu_, lbNapoveda_})
+        fitBetweenLines(l);
 }
 
 void HelpPanel::setText(QLabel* label, const QString& text) {
     label->setText(text);
+    label->adjustSize();
+}
+
+void HelpPanel::fitBetweenLines(QLabel* label) {
+    // The instructions stand between the two lines; where the window font
+    // runs wider than the one the panel was drawn for, it is condensed a
+    // little rather than crossing the line.
+    if (label != lbJakNaTo_ && label != lbKonecRezimu_ && label != lbNapoveda_)
+        return;
+    QFont font = this->font();
+    const int room = kInstructionsRight - label->x();
+    const int natural = QFontMetrics(font).horizontalAdvance(label->text());
+    if (!cara2_->isHidden() && natural > room)
+        font.setStretch(std::max(80, room * 100 / natural));
+    label->setFont(font);
     label->adjustSize();
 }
 
@@ -80,6 +97,12 @@ void HelpPanel::setSuccess(int percent) {
 }
 
 void HelpPanel::applyMode(Mode mode, bool on) {
+    placeForMode(mode, on);
+    for (QLabel* l : {lbJakNaTo_, lbKonecRezimu_, lbNapoveda_})
+        fitBetweenLines(l);
+}
+
+void HelpPanel::placeForMode(Mode mode, bool on) {
     if (mode == Mode::Browsing) {
         setText(lbKonecRezimu_, u"Pro ukončení režimu prohlížení stiskněte \"Konec režimu\""_s);
         lbNe_->setEnabled(!on);

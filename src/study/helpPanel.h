@@ -24,6 +24,9 @@ class HelpPanel : public QFrame {
 
   private:
     void setText(QLabel* label, const QString& text);
+    void placeForMode(Mode mode, bool on);
+    void fitBetweenLines(QLabel* label);
+    static constexpr int kInstructionsRight = 510; // 4 px before the line Cara2
 
     QLabel *lbInfo_, *imgInfoYes_, *imgInfoNo_, *imgInfoNic_;
     QLabel *lbAno_, *lbNe_, *lbNic_;
