@@ -1,5 +1,8 @@
 #include "results/purge.h"
 
+#include "results/answerHistory.h"
+#include "pointstest/protocolRecord.h"
+#include "results/resultRecord.h"
 #include "store/tableStore.h"
 
 using namespace Qt::StringLiterals;
@@ -47,7 +50,8 @@ bool PurgeRemovedProfiles(const QString& folder, const QStringList& profiles, St
     QVariantList names;
     for (const QString& name : profiles)
         names << stored(name);
-    for (const TableSchema* schema : {&schemas::results(), &schemas::protocols()}) {
+    for (const TableSchema* schema :
+         {&schemas::results(), &schemas::protocols(), &schemas::answers()}) {
         if (!TableStore::fileExists(*schema, folder))
             continue;
         TableStore store(*schema, folder);
