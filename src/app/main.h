@@ -69,6 +69,8 @@ class THlavniFormular : public QWidget {
     void smProcClick();
     void smZkouClick();
     void M1VysledekTestuClick();
+    void M1NejslabsiClick();
+    void M1PokrokClick();
     void M1OProgramuClick();
     void M1NapovedaClick();
     void M1StavovyRadekClick();
@@ -84,6 +86,7 @@ class THlavniFormular : public QWidget {
     void pOtazkyMouseDown();
     void M2OznacSpravneClick();
     void finishRun();
+    void recordAnswer(bool right, bool hint);
     void askNextQuestion();
 
     AppPaths paths_;
@@ -107,6 +110,7 @@ class THlavniFormular : public QWidget {
     QMenuBar* menu2_ = nullptr;
     QAction *M1Ukoncit_, *M1Skupina_, *M1Nastaveni_, *M1StavovyRadek_, *M1PostupnyVyber_,
         *M1NahodnyVyber_, *M1UlozitNastaveni_, *M1Prohlizet_, *M1Procvicovat_, *M1Zkouset_,
-        *M1Test_, *smProc_, *smZkou_, *M1VysledekTestu_, *M1OProgramu_, *M1Napoveda_;
+        *M1Test_, *smProc_, *smZkou_, *M1VysledekTestu_, *M1OProgramu_, *M1Napoveda_, *M1Nejslabsi_,
+        *M1Pokrok_;
     QAction *M2KonecRezimu_, *M2OznacSpravne_, *M2oProgramu_;
 };

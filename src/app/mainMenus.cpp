@@ -69,6 +69,8 @@ void THlavniFormular::buildMenus() {
     M1Procvicovat_ = item(start, "M1Procvicovat", u"Pro&cvičovat otázky"_s,
                           u"Spustí režim procvičování otázek"_s);
     M1Zkouset_ = item(start, "M1Zkouset", u"&Zkoušet otázky"_s, u"Spustí režim zkoušení otázek"_s);
+    M1Nejslabsi_ = item(start, "M1Nejslabsi", u"Procvičovat &nejslabší otázky"_s,
+                        u"Spustí procvičování otázek, které nejvíc potřebujete zopakovat"_s);
     separator(start, "N6");
     M1Test_ = item(start, "M1Test", u"&Test na body"_s,
                    u"Vytvoří test z předpisů o provozu na pozemních komunikacích"_s);
@@ -82,6 +84,8 @@ void THlavniFormular::buildMenus() {
     separator(results, "N1");
     M1VysledekTestu_ = item(results, "M1VysledekTestu", u"Výsledky &testu na body"_s,
                             u"Zobrazí výsledky testů z pravidel silničního provozu"_s);
+    M1Pokrok_ = item(results, "M1Pokrok", u"Přehled &pokroku"_s,
+                     u"Zobrazí vývoj úspěšnosti, stav okruhů a odhad úspěchu v testu na body"_s);
 
     QMenu* info = namedMenu(menu1_, "Informace1", u"&Informace"_s, u"Informace..."_s);
     M1OProgramu_ = item(info, "M1OProgramu", u"Informace o p&rogramu"_s,
@@ -119,6 +123,8 @@ void THlavniFormular::buildMenus() {
     connect(smProc_, &QAction::triggered, this, &THlavniFormular::smProcClick);
     connect(smZkou_, &QAction::triggered, this, &THlavniFormular::smZkouClick);
     connect(M1VysledekTestu_, &QAction::triggered, this, &THlavniFormular::M1VysledekTestuClick);
+    connect(M1Nejslabsi_, &QAction::triggered, this, &THlavniFormular::M1NejslabsiClick);
+    connect(M1Pokrok_, &QAction::triggered, this, &THlavniFormular::M1PokrokClick);
     connect(M1OProgramu_, &QAction::triggered, this, &THlavniFormular::M1OProgramuClick);
     connect(M1Napoveda_, &QAction::triggered, this, &THlavniFormular::M1NapovedaClick);
     // "O programu" of the second menu bar only triggers the first's.

@@ -4,10 +4,17 @@
 #include "info/napovedaHTML.h"
 #include "info/oaplikaci.h"
 #include "pointstest/test.h"
+#include "questions/bank.h"
+#include "results/answerHistory.h"
+#include "results/pokrok.h"
 #include "results/protokol.h"
+#include "results/resultRecord.h"
 #include "results/testtab.h"
 #include "settings/setup.h"
+#include "study/dotaz.h"
+#include "study/drill.h"
 #include "study/helpPanel.h"
+#include "ui/centring.h"
 #include "ui/messages.h"
 
 using namespace Qt::StringLiterals;
@@ -48,6 +55,48 @@ void THlavniFormular::smZkouClick() {
 
 void THlavniFormular::M1VysledekTestuClick() {
     TSeznamTestu::browse(settings_, paths_.userFolder, this);
+}
+
+void THlavniFormular::M1NejslabsiClick() {
+    const auto questions = table1_.range(0, bank::kQuestionCount);
+    if (!questions) {
+        msg::error(this, table1_.error().message(u"Otázky nelze načíst."_s));
+        return;
+    }
+    const BankIndex index = BankIndex::from(*questions);
+    const Selection selection{settings_.categories, settings_.group};
+    const int total = selection.count(index);
+    if (total == 0) {
+        msg::error(this,
+                   u"Ve zvolených okruzích otázek není pro skupinu %1 žádná otázka. "
+                   u"Zvolte v nastavení jiné okruhy nebo jinou skupinu."_s.arg(settings_.group));
+        return;
+    }
+    StoreError error;
+    const auto history = ReadAnswers(paths_.userFolder, settings_.activeProfile, &error);
+    if (!history) {
+        msg::error(this, error.message(u"Historii odpovědí nelze načíst."_s));
+        return;
+    }
+    TDotazPZ dialog(false, true, total, this);
+    centreOn(&dialog, this);
+    dialog.exec();
+    // The drill runs as a stored result is asked again: over a given order,
+    // with the learner's own group and categories.
+    const QList<int> order = drill::DrillOrder(drill::replay(*history), index, selection,
+                                               dialog.count(), clock_(), generator_);
+    run_.presetFromStored(order, settings_.group, categoryDigits(settings_.categories), settings_);
+    pPomoc_->setTotal(run_.state().questionCount);
+    SetMode(Mode::Practice, true);
+}
+
+void THlavniFormular::M1PokrokClick() {
+    const auto questions = table1_.range(0, bank::kQuestionCount);
+    if (!questions) {
+        msg::error(this, table1_.error().message(u"Otázky nelze načíst."_s));
+        return;
+    }
+    TPokrok::run(settings_, paths_.userFolder, BankIndex::from(*questions), generator_, this);
 }
 
 void THlavniFormular::M1OProgramuClick() {

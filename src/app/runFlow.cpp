@@ -2,6 +2,7 @@
 // what comes next and shows what the run answers.
 #include "app/main.h"
 #include "questions/bank.h"
+#include "results/answerHistory.h"
 #include "results/resultRecord.h"
 #include "results/vyhodnoceni.h"
 #include "study/dotaz.h"
@@ -112,14 +113,28 @@ void THlavniFormular::EvaluateAnswer() {
     const auto verdict = run_.confirm();
     if (!verdict)
         return;
+    recordAnswer(!verdict->wrong, false);
     pOtazky_->showMarks(run_.marks());
     pOtazky_->showVerdict(verdict->wrong);
     pPomoc_->setSuccess(run_.state().successPercent);
 }
 
 void THlavniFormular::M2OznacSpravneClick() {
-    if (run_.hint())
-        pOtazky_->showMarks(run_.marks());
+    if (!run_.hint())
+        return;
+    recordAnswer(false, true);
+    pOtazky_->showMarks(run_.marks());
+}
+
+void THlavniFormular::recordAnswer(bool right, bool hint) {
+    const AnswerKind kind =
+        runKind() == RunKind::Examination ? AnswerKind::Examination : AnswerKind::Practice;
+    // The history is an extra: a failed write must not interrupt the run, so
+    // it is not reported; the run's own result record still tells its errors.
+    AppendAnswers(
+        paths_.userFolder,
+        {{settings_.activeProfile, run_.state().currentNumber, clock_(), right, hint, kind}},
+        nullptr);
 }
 
 void THlavniFormular::keyPressEvent(QKeyEvent* event) {

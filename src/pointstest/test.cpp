@@ -5,6 +5,7 @@
 #include "pointstest/testTime.h"
 #include "questions/bank.h"
 #include "questions/questionTable.h"
+#include "results/answerHistory.h"
 #include "ui/centring.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
@@ -177,6 +178,11 @@ void TTestForm::btnVyhodnotitClick() {
         return;
     timer1_->stop();
     test_->evaluate(pcTest_->ticks());
+    // The answer history, like the practice's, never interrupts the test.
+    AppendAnswers(
+        paths_.userFolder,
+        pointsTestAnswers(settings_.activeProfile, test_->questions(), test_->score(), clock_()),
+        nullptr);
     const bool protocolOn = settings_.protocols[2];
     pVyhodnoceni_->ShowEvaluation(*test_, settings_.activeProfile, settings_.group, protocolOn);
     msg::info(this, test_->resultMessage());
