@@ -1,5 +1,6 @@
 // Counting the selectable set, the slowest random draw, and the purge at close.
 #include "benchStats.h"
+#include "pointstest/protocolRecord.h"
 #include "questions/questionTable.h"
 #include "questions/selection.h"
 #include "results/purge.h"

@@ -2,6 +2,7 @@
 // Helpers shared by the test programs: fixture banks and answering modal boxes.
 
 #include "questions/bankSource.h"
+#include "questions/questionTable.h"
 #include "store/tableStore.h"
 
 #include <QAbstractButton>

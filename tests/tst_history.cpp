@@ -2,6 +2,7 @@
 // profile, and the answers a scored points test leaves.
 #include "results/answerHistory.h"
 #include "results/purge.h"
+#include "results/resultRecord.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,5 +1,6 @@
 // The main window: idle state, menus, modes, saving the settings and closing.
 #include "app/main.h"
+#include "pointstest/protocolRecord.h"
 #include "results/resultRecord.h"
 #include "study/helpPanel.h"
 #include "study/questionArea.h"

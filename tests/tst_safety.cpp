@@ -3,6 +3,7 @@
 // and interrupted writes, overlong texts.
 #include "base/jpegImage.h"
 #include "base/paths.h"
+#include "pointstest/protocolRecord.h"
 #include "results/purge.h"
 #include "results/resultRecord.h"
 #include "results/resultsTable.h"

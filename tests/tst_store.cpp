@@ -1,4 +1,6 @@
 // The table store and the purge of removed profiles, on files of their own.
+#include "pointstest/protocolRecord.h"
+#include "questions/questionTable.h"
 #include "results/purge.h"
 #include "results/resultsTable.h"
 #include "store/tableStore.h"

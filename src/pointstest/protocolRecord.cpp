@@ -58,3 +58,24 @@ ProtocolRecord ProtocolRecord::fromRow(const Row& row) {
 bool WriteProtocol(const QString& folder, const ProtocolRecord& record, StoreError* error) {
     return TableStore::append(schemas::protocols(), folder, record.toRow(), error);
 }
+
+namespace schemas {
+
+const TableSchema& protocols() {
+    static const TableSchema schema{u"Protokoly"_s,
+                                    {{u"Profil"_s, FieldType::Text, 30},
+                                     {u"DatumACas"_s, FieldType::DateTime},
+                                     {u"Skupina"_s, FieldType::Text, 2},
+                                     {u"DelkaTestu"_s, FieldType::Text, 5},
+                                     {u"Spravne"_s, FieldType::Integer},
+                                     {u"PocetBodu"_s, FieldType::Integer},
+                                     {u"MinPocetBodu"_s, FieldType::Integer},
+                                     {u"Verdikt"_s, FieldType::Text, 8},
+                                     {u"Body"_s, FieldType::Memo},
+                                     {u"Odpoved"_s, FieldType::Memo},
+                                     {u"SpravnaOdpoved"_s, FieldType::Memo},
+                                     {u"SkutCis"_s, FieldType::Memo}}};
+    return schema;
+}
+
+} // namespace schemas

@@ -41,3 +41,8 @@ struct ProtocolRecord {
 // Appends the record to Protokoly in the folder in one transaction, creating
 // the table first when it does not exist yet.
 bool WriteProtocol(const QString& folder, const ProtocolRecord& record, StoreError* error);
+
+namespace schemas {
+// Protokoly: one record per evaluated points test.
+const TableSchema& protocols();
+} // namespace schemas

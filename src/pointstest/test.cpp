@@ -25,7 +25,6 @@ constexpr int kHeight = 546;
 constexpr int kEvaluatedHeight = 554; // an outer height of 580 less caption and border
 constexpr int kButtonTop = 500;
 constexpr int kPagesHeight = 497;
-const QColor kFaceColour(224, 223, 227);
 
 const QString kTestCaption = u"Test z předpisů o provozu na pozemních komunikacích"_s;
 const QString kEvaluationCaption =
@@ -58,7 +57,7 @@ TTestForm::TTestForm(const Settings& settings, const AppPaths& paths, const Cloc
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFont(windowFont());
-    paintBackground(this, kFaceColour);
+    paintBackground(this, colours::kFace);
     setFixedSize(kWidth, kHeight);
 
     pcTest_ = new TestPages(this);

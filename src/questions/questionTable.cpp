@@ -44,3 +44,22 @@ std::optional<QList<Question>> QuestionTable::range(int low, int high) {
         list << fromRow(row);
     return list;
 }
+
+namespace schemas {
+
+const TableSchema& questions() {
+    static const TableSchema schema{u"otazky"_s,
+                                    {{u"Číslo"_s, FieldType::Integer},
+                                     {u"OTÁZKA"_s, FieldType::Memo},
+                                     {u"A"_s, FieldType::Memo},
+                                     {u"B"_s, FieldType::Memo},
+                                     {u"C"_s, FieldType::Memo},
+                                     {u"D"_s, FieldType::Memo},
+                                     {u"SPRÁVNĚ"_s, FieldType::Text, 4},
+                                     {u"Skupina"_s, FieldType::Text, 4},
+                                     {u"OBRÁZEK"_s, FieldType::Text, 255},
+                                     {u"POZNÁMKA"_s, FieldType::Memo}}};
+    return schema;
+}
+
+} // namespace schemas

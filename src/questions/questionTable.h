@@ -25,3 +25,8 @@ class QuestionTable {
   private:
     TableStore store_;
 };
+
+namespace schemas {
+// otazky: the question table, read only.
+const TableSchema& questions();
+} // namespace schemas

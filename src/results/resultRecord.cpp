@@ -1,5 +1,7 @@
 #include "results/resultRecord.h"
 
+using namespace Qt::StringLiterals;
+
 #include <QStringList>
 
 QString numberListText(const QList<int>& numbers) {
@@ -66,3 +68,24 @@ ResultRecord ResultRecord::fromRow(const Row& row) {
 bool WriteResultRecord(const QString& folder, const ResultRecord& record, StoreError* error) {
     return TableStore::append(schemas::results(), folder, record.toRow(), error);
 }
+
+namespace schemas {
+
+const TableSchema& results() {
+    static const TableSchema schema{u"Vysledky"_s,
+                                    {{u"TypTestu"_s, FieldType::Text, 15},
+                                     {u"Profil"_s, FieldType::Text, 30},
+                                     {u"Datum"_s, FieldType::Date},
+                                     {u"Cas"_s, FieldType::Time},
+                                     {u"Skupina"_s, FieldType::Text, 2},
+                                     {u"Kategorie"_s, FieldType::Text, 7},
+                                     {u"PocetOtazek"_s, FieldType::Integer},
+                                     {u"Spatne"_s, FieldType::Integer},
+                                     {u"SpatneCisla"_s, FieldType::Memo},
+                                     {u"SNapovedou"_s, FieldType::Integer},
+                                     {u"SNapovedouCisla"_s, FieldType::Memo},
+                                     {u"Uspesnost"_s, FieldType::Integer}}};
+    return schema;
+}
+
+} // namespace schemas

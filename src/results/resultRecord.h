@@ -42,3 +42,8 @@ enum class RecordOutcome { Written, SwitchedOff, DeclinedRepeat, Failed };
 // Appends the record to Vysledky in the folder, creating the table first
 // when it does not exist yet.
 bool WriteResultRecord(const QString& folder, const ResultRecord& record, StoreError* error);
+
+namespace schemas {
+// Vysledky: one record per finished practice or examination.
+const TableSchema& results();
+} // namespace schemas

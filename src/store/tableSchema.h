@@ -20,9 +20,3 @@ struct TableSchema {
     int indexOf(const QString& field) const;
     QString fileName() const { return name + QStringLiteral(".DB"); }
 };
-
-namespace schemas {
-const TableSchema& questions(); // otazky
-const TableSchema& results();   // Vysledky
-const TableSchema& protocols(); // Protokoly
-} // namespace schemas
