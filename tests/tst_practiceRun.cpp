@@ -187,6 +187,23 @@ class PracticeRunTest : public QObject {
         run.endStored(settings); // a second end restores nothing
         QCOMPARE(settings.group, u"D"_s);
     }
+
+    void drillIsAFreshPracticeOverItsOrder() {
+        Settings settings;
+        settings.group = u"C"_s;
+        PracticeRun run(generator_);
+        run.presetDrill({9, 4, 7});
+        run.start();
+        QVERIFY(run.state().repeatRun && run.state().drill);
+        QCOMPARE(askAll(run, u"B"_s), (QList<int>{9, 4, 7}));
+        const ResultRecord record = run.record(RunKind::Practice, settings, QDateTime());
+        QCOMPARE(record.categories, u"1234567"_s); // the learner's own choice
+        QCOMPARE(record.group, u"C"_s);
+        run.endStored(settings);
+        QCOMPARE(settings.group, u"C"_s); // nothing to restore
+        run.prepareRepeat(RunKind::Practice);
+        QVERIFY(!run.state().drill); // its repeat asks before storing, like any other
+    }
 };
 
 QTEST_GUILESS_MAIN(PracticeRunTest)

@@ -81,11 +81,10 @@ void THlavniFormular::M1NejslabsiClick() {
     TDotazPZ dialog(false, true, total, this);
     centreOn(&dialog, this);
     dialog.exec();
-    // The drill runs as a stored result is asked again: over a given order,
-    // with the learner's own group and categories.
+    // A fresh practice over the chosen questions, in the learner's own group.
     const QList<int> order = drill::DrillOrder(drill::replay(*history), index, selection,
                                                dialog.count(), clock_(), generator_);
-    run_.presetFromStored(order, settings_.group, categoryDigits(settings_.categories), settings_);
+    run_.presetDrill(order);
     pPomoc_->setTotal(run_.state().questionCount);
     SetMode(Mode::Practice, true);
 }

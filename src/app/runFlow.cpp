@@ -84,7 +84,8 @@ void THlavniFormular::askNextQuestion() {
 RecordOutcome THlavniFormular::storeResult(RunKind kind) {
     if (!settings_.protocols[kind == RunKind::Examination ? 1 : 0])
         return RecordOutcome::SwitchedOff;
-    if (run_.state().repeatRun && !msg::ask(this, u"Chcete vytvořit protokol i z této opravy?"_s))
+    const RunState& s = run_.state();
+    if (s.repeatRun && !s.drill && !msg::ask(this, u"Chcete vytvořit protokol i z této opravy?"_s))
         return RecordOutcome::DeclinedRepeat;
     StoreError error;
     if (!WriteResultRecord(paths_.userFolder, run_.record(kind, settings_, clock_()), &error)) {

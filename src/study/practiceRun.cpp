@@ -31,9 +31,15 @@ void PracticeRun::presetFromStored(const QList<int>& order, const QString& group
     s_.questionCount = s_.remaining = int(order.size());
 }
 
+void PracticeRun::presetDrill(const QList<int>& order) {
+    s_.drill = true;
+    s_.order = order;
+    s_.questionCount = s_.remaining = int(order.size());
+}
+
 void PracticeRun::start() {
     s_.awaitingAnswer = true;
-    s_.repeatRun = s_.fromStoredResult;
+    s_.repeatRun = s_.fromStoredResult || s_.drill;
     s_.wrongCount = s_.hintCount = s_.successPercent = 0;
     s_.wrongNumbers.clear();
     s_.hintNumbers.clear();
@@ -44,6 +50,7 @@ void PracticeRun::start() {
 }
 
 void PracticeRun::end() {
+    s_.drill = false;
     s_.order.clear();
     s_.wrongNumbers.clear();
     s_.hintNumbers.clear();
@@ -122,6 +129,7 @@ void PracticeRun::prepareRepeat(RunKind kind) {
     s_.questionCount = s_.remaining = int(s_.order.size());
     s_.wrongCount = s_.hintCount = s_.successPercent = 0;
     s_.repeatRun = true;
+    s_.drill = false; // from now on a repeat like any other
     s_.awaitingAnswer = true;
     marks_ = {};
 }

@@ -30,6 +30,7 @@ struct RunState {
     QList<int> order;
     bool repeatRun = false;
     bool fromStoredResult = false;
+    bool drill = false; // a fresh practice over a given order, not a repeat
     QString savedGroup;
     QString storedCategories;
     int currentNumber = 0;
@@ -54,6 +55,10 @@ class PracticeRun {
     // A run over given questions, as a stored result asks them again.
     void presetFromStored(const QList<int>& order, const QString& group, const QString& categories,
                           Settings& settings);
+
+    // A fresh practice over questions chosen beforehand (the drill of the
+    // weakest): asked in that order, stored without the repeat's question.
+    void presetDrill(const QList<int>& order);
 
     // The mode starts or ends.
     void start();
