@@ -88,6 +88,11 @@ class HistoryTest : public QObject {
         QCOMPARE(a->at(0).number, 5);
         QCOMPARE(a->at(1).number, 7);
         QCOMPARE(ReadAnswers(dir.path(), u"C"_s, nullptr)->size(), 0);
+        // The summary's lighter read gives the same answers in the same order.
+        const auto outcomes = ReadAnswers(dir.path(), u"A"_s, nullptr, AnswerDetail::Outcomes);
+        QVERIFY(outcomes && outcomes->size() == 2);
+        QCOMPARE(outcomes->at(0).number, 5);
+        QVERIFY(outcomes->at(0).right && !outcomes->at(1).right);
     }
 
     void missingTableReadsEmptyAndIsNotCreated() {

@@ -124,22 +124,35 @@ bool AppendAnswers(const QString& folder, const QList<AnswerRecord>& answers, St
 }
 
 std::optional<QList<AnswerRecord>> ReadAnswers(const QString& folder, const QString& profile,
-                                               StoreError* error) {
+                                               StoreError* error, AnswerDetail detail) {
     if (!TableStore::fileExists(schemas::answers(), folder))
         return QList<AnswerRecord>{};
     TableStore store(schemas::answers(), folder);
-    std::optional<QList<KeyedRow>> rows;
-    if (store.open(TableStore::Mode::Existing) && store.ensureIndex({u"Profil"_s}))
-        rows = store.page({{u"Profil"_s, Condition::Op::Equal, profile}});
-    if (!rows) {
-        if (error)
-            *error = store.error();
-        return std::nullopt;
+    const QList<Condition> mine{{u"Profil"_s, Condition::Op::Equal, profile}};
+    std::optional<QList<AnswerRecord>> answers;
+    if (store.open(TableStore::Mode::Existing) && store.ensureIndex({u"Profil"_s})) {
+        if (detail == AnswerDetail::Outcomes) {
+            if (const auto rows = store.fields(mine, {u"Cislo"_s, u"Spravne"_s, u"Napoveda"_s})) {
+                answers.emplace();
+                answers->reserve(rows->size());
+                for (const Row& r : *rows) {
+                    AnswerRecord a;
+                    a.number = r[0].toInt();
+                    a.right = r[1].toInt() != 0;
+                    a.hint = r[2].toInt() != 0;
+                    if (bank::categoryOf(a.number))
+                        answers->append(a);
+                }
+            }
+        } else if (const auto rows = store.page(mine)) {
+            answers.emplace();
+            answers->reserve(rows->size());
+            for (const KeyedRow& r : *rows)
+                if (auto a = AnswerRecord::fromRow(r.row))
+                    answers->append(*a);
+        }
     }
-    QList<AnswerRecord> answers;
-    answers.reserve(rows->size());
-    for (const KeyedRow& r : *rows)
-        if (auto a = AnswerRecord::fromRow(r.row))
-            answers << *a;
+    if (!answers && error)
+        *error = store.error();
     return answers;
 }

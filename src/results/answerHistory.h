@@ -45,6 +45,10 @@ const TableSchema& answers(); // Odpovedi
 bool AppendAnswers(const QString& folder, const QList<AnswerRecord>& answers, StoreError* error);
 
 // The profile's answers in the order they were given; an empty list when the
-// table does not exist yet. Damaged rows are skipped.
+// table does not exist yet. Damaged rows are skipped. Outcomes only fills in
+// the number, right and hint, which is all a summary needs, and reads much
+// less.
+enum class AnswerDetail { Full, Outcomes };
 std::optional<QList<AnswerRecord>> ReadAnswers(const QString& folder, const QString& profile,
-                                               StoreError* error);
+                                               StoreError* error,
+                                               AnswerDetail detail = AnswerDetail::Full);

@@ -85,7 +85,7 @@ std::optional<Progress> gatherProgress(const QString& folder, const QString& pro
     Progress p;
     if (!readResults(folder, profile, p, error) || !readProtocols(folder, profile, p, error))
         return std::nullopt;
-    const auto history = ReadAnswers(folder, profile, error);
+    const auto history = ReadAnswers(folder, profile, error, AnswerDetail::Outcomes);
     if (!history)
         return std::nullopt;
     p.answers = int(history->size());

@@ -407,6 +407,40 @@ bool TableStore::insert(const QList<Row>& rows) {
     return true;
 }
 
+std::optional<QList<Row>> TableStore::fields(const QList<Condition>& where,
+                                             const QStringList& names) {
+    if (!requireOpen())
+        return std::nullopt;
+    QList<const Field*> chosen;
+    QStringList columns;
+    for (const QString& name : names) {
+        const int index = schema_.indexOf(name);
+        Q_ASSERT_X(index >= 0, "TableStore", "an unknown field");
+        chosen << &schema_.fields[index];
+        columns << quoted(name);
+    }
+    QVariantList bound;
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    query.setForwardOnly(true);
+    query.prepare(u"SELECT "_s + columns.join(u", "_s) + u" FROM "_s + quoted(schema_.name) +
+                  whereClause(schema_, where, bound) + u" ORDER BY rowid"_s);
+    for (const QVariant& v : bound)
+        query.addBindValue(v);
+    if (!query.exec()) {
+        fail(query.lastError());
+        return std::nullopt;
+    }
+    QList<Row> rows;
+    while (query.next()) {
+        Row row;
+        row.reserve(chosen.size());
+        for (int i = 0; i < chosen.size(); ++i)
+            row << fromStored(*chosen[i], query.value(i));
+        rows << row;
+    }
+    return rows;
+}
+
 bool TableStore::ensureIndex(const QStringList& fields) {
     if (!requireOpen())
         return false;
