@@ -117,6 +117,12 @@ std::optional<Settings> TNastaveni::edit(const Settings& current, QWidget* owner
     return dialog.chosenSettings();
 }
 
+TNastaveni::~TNastaveni() {
+    // The profile box may still report a choice while QDialog takes its
+    // children down, when this object is no TNastaveni any more.
+    disconnect(comboProfil_, nullptr, this, nullptr);
+}
+
 void TNastaveni::buildControls() {
     QGroupBox* gbZK =
         frame(this, "gbZK", u"Procvičovat/zkoušet otázky z kategorie:"_s, {8, 8, 305, 137});

@@ -20,6 +20,7 @@ class TNastaveni : public QDialog {
     Q_OBJECT
   public:
     explicit TNastaveni(const Settings& current, QWidget* owner = nullptr);
+    ~TNastaveni() override;
 
     // Shows the dialog centred on owner. The changed Settings on "OK";
     // nothing on "Storno" or the close box.
