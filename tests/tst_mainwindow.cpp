@@ -243,6 +243,20 @@ class MainWindowTest : public QObject {
         }
     }
 
+    // The points test reads the question table itself; whatever it answers,
+    // the main window has its own view back afterwards.
+    void pointsTestFromTheMenuGivesTheTableBack() {
+        ModalBox box; // two questions cannot fill a test
+        testing::onNextBox(box, QMessageBox::Ok);
+        action("M1Test")->trigger();
+        QVERIFY(box.seen);
+        QCOMPARE(box.icon, QMessageBox::Critical);
+        QVERIFY2(box.text.contains(u"B"_s), qPrintable(box.text));
+        QVERIFY(w_->table().isOpen());
+        w_->SetMode(Mode::Browsing, true);
+        QCOMPARE(w_->questionArea()->shown().number, 1);
+    }
+
     void saveWritesTheDefaults() {
         action("M1UlozitNastaveni")->trigger();
         QFile f(paths_.configFile());
