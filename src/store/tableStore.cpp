@@ -282,16 +282,15 @@ std::optional<int> TableStore::count(const QList<Condition>& where) {
     if (!requireOpen())
         return std::nullopt;
     QVariantList bound;
-    QSqlQuery query(QSqlDatabase::database(connection_, false));
-    query.prepare(u"SELECT COUNT(*) FROM "_s + quoted(schema_.name) +
-                  whereClause(schema_, where, bound));
-    for (const QVariant& v : bound)
-        query.addBindValue(v);
-    if (!query.exec() || !query.next()) {
-        fail(query.lastError());
+    const QString clause = whereClause(schema_, where, bound);
+    auto query = read(u"SELECT COUNT(*) FROM "_s + quoted(schema_.name) + clause, bound);
+    if (!query)
+        return std::nullopt;
+    if (!query->next()) {
+        fail(query->lastError());
         return std::nullopt;
     }
-    return query.value(0).toInt();
+    return query->value(0).toInt();
 }
 
 QString TableStore::columns() const {
@@ -299,6 +298,19 @@ QString TableStore::columns() const {
     for (const Field& f : schema_.fields)
         names << quoted(f.name);
     return names.join(u", "_s);
+}
+
+std::optional<QSqlQuery> TableStore::read(const QString& sql, const QVariantList& bound) {
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    query.setForwardOnly(true);
+    query.prepare(sql);
+    for (const QVariant& v : bound)
+        query.addBindValue(v);
+    if (!query.exec()) {
+        fail(query.lastError());
+        return std::nullopt;
+    }
+    return query;
 }
 
 Row TableStore::readRow(const QSqlQuery& query, int first) const {
@@ -319,18 +331,12 @@ std::optional<QList<Row>> TableStore::select(const QList<Condition>& where,
     // rowid keeps the order of writing, the table's own order, among equal keys
     sql +=
         orderBy.isEmpty() ? u" ORDER BY rowid"_s : u" ORDER BY "_s + quoted(orderBy) + u", rowid"_s;
-    QSqlQuery query(QSqlDatabase::database(connection_, false));
-    query.setForwardOnly(true);
-    query.prepare(sql);
-    for (const QVariant& v : bound)
-        query.addBindValue(v);
-    if (!query.exec()) {
-        fail(query.lastError());
+    auto query = read(sql, bound);
+    if (!query)
         return std::nullopt;
-    }
     QList<Row> rows;
-    while (query.next())
-        rows << readRow(query, 0);
+    while (query->next())
+        rows << readRow(*query, 0);
     return rows;
 }
 
@@ -342,20 +348,15 @@ std::optional<QList<KeyedRow>> TableStore::page(const QList<Condition>& where, q
     QString clause = whereClause(schema_, where, bound);
     clause += (clause.isEmpty() ? u" WHERE "_s : u" AND "_s) + u"rowid > ?"_s;
     bound << after;
-    QSqlQuery query(QSqlDatabase::database(connection_, false));
-    query.setForwardOnly(true);
-    query.prepare(u"SELECT rowid, "_s + columns() + u" FROM "_s + quoted(schema_.name) + clause +
-                  u" ORDER BY rowid LIMIT ?"_s);
-    for (const QVariant& v : bound)
-        query.addBindValue(v);
-    query.addBindValue(limit);
-    if (!query.exec()) {
-        fail(query.lastError());
+    bound << limit;
+    auto query = read(u"SELECT rowid, "_s + columns() + u" FROM "_s + quoted(schema_.name) +
+                          clause + u" ORDER BY rowid LIMIT ?"_s,
+                      bound);
+    if (!query)
         return std::nullopt;
-    }
     QList<KeyedRow> rows;
-    while (query.next())
-        rows << KeyedRow{query.value(0).toLongLong(), readRow(query, 1)};
+    while (query->next())
+        rows << KeyedRow{query->value(0).toLongLong(), readRow(*query, 1)};
     return rows;
 }
 
@@ -420,22 +421,18 @@ std::optional<QList<Row>> TableStore::fields(const QList<Condition>& where,
         columns << quoted(name);
     }
     QVariantList bound;
-    QSqlQuery query(QSqlDatabase::database(connection_, false));
-    query.setForwardOnly(true);
-    query.prepare(u"SELECT "_s + columns.join(u", "_s) + u" FROM "_s + quoted(schema_.name) +
-                  whereClause(schema_, where, bound) + u" ORDER BY rowid"_s);
-    for (const QVariant& v : bound)
-        query.addBindValue(v);
-    if (!query.exec()) {
-        fail(query.lastError());
+    const QString clause = whereClause(schema_, where, bound);
+    auto query = read(u"SELECT "_s + columns.join(u", "_s) + u" FROM "_s + quoted(schema_.name) +
+                          clause + u" ORDER BY rowid"_s,
+                      bound);
+    if (!query)
         return std::nullopt;
-    }
     QList<Row> rows;
-    while (query.next()) {
+    while (query->next()) {
         Row row;
         row.reserve(chosen.size());
         for (int i = 0; i < chosen.size(); ++i)
-            row << fromStored(*chosen[i], query.value(i));
+            row << fromStored(*chosen[i], query->value(i));
         rows << row;
     }
     return rows;

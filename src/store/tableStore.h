@@ -3,10 +3,9 @@
 #include "store/tableSchema.h"
 
 #include <QList>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariant>
-
-class QSqlQuery;
 
 #include <optional>
 
@@ -91,6 +90,8 @@ class TableStore {
     QString columns() const;
     std::optional<int> removeWhere(const QString& clause, const QVariantList& bound);
     Row readRow(const QSqlQuery& query, int first) const;
+    // Runs a statement that reads, with its values bound; nothing on failure.
+    std::optional<QSqlQuery> read(const QString& sql, const QVariantList& bound);
     void recoverInterruptedWrite();
 
     const TableSchema& schema_;
