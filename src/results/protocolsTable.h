@@ -1,38 +1,26 @@
 #pragma once
 
 #include "pointstest/protocolRecord.h"
-#include "store/tableStore.h"
+#include "results/recordTable.h"
 
-#include <optional>
-
-// A stored points-test protocol with its key.
-struct StoredProtocol {
-    qint64 key = 0;
-    ProtocolRecord record;
-};
+using StoredProtocol = Keyed<ProtocolRecord>;
 
 // The protocol table Protokoly as the protocol windows use it: one profile's
-// records, page by page, read or removed by key or all at once.
-class ProtocolsTable {
+// records.
+class ProtocolsTable : public RecordTable<ProtocolRecord> {
   public:
     explicit ProtocolsTable(const QString& folder);
 
-    bool exists() const;
-    QString filePath() const { return store_.filePath(); }
-    // Opens the existing table for reading and writing, which also rolls back
-    // what a write killed half-way left behind.
-    bool open();
     std::optional<QList<StoredProtocol>> list(const QString& profile, qint64 after = 0,
-                                              int limit = -1);
-    enum class Lookup { Found, Gone, Failed };
-    // Reads the profile's record of that key into found.
-    Lookup find(const QString& profile, qint64 key, StoredProtocol& found);
-    std::optional<int> count(const QString& profile);
-    bool remove(qint64 key);
-    std::optional<int> removeAll(const QString& profile);
-    const StoreError& error() const { return store_.error(); }
+                                              int limit = -1) {
+        return listWhere(of(profile), after, limit);
+    }
+    Lookup find(const QString& profile, qint64 key, StoredProtocol& found) {
+        return findWhere(of(profile), key, found);
+    }
+    std::optional<int> count(const QString& profile) { return countWhere(of(profile)); }
+    std::optional<int> removeAll(const QString& profile) { return removeWhere(of(profile)); }
 
   private:
-    QString folder_;
-    TableStore store_;
+    static QList<Condition> of(const QString& profile);
 };

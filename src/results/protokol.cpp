@@ -148,18 +148,18 @@ void TProtocol::btnPodrobnostiClick() {
     const int row = DBGrid1_->currentRow();
     if (row < 0)
         return;
-    // The record is read again by its key, with every stored field.
-    const qint64 key = model_->keyAt(row);
-    const auto found = table_.list(profile_, kindText(kind_), key - 1, 1);
-    if (!found) {
+    StoredResult found;
+    switch (table_.find(profile_, kindText(kind_), model_->keyAt(row), found)) {
+    case Lookup::Failed:
         showStoreError(u"Výsledek nelze načíst."_s);
         return;
-    }
-    if (found->isEmpty() || found->first().key != key) {
+    case Lookup::Gone:
         msg::error(this, u"Vybraný výsledek už v tabulce není."_s);
         return;
+    case Lookup::Found:
+        break;
     }
-    chosen_ = TDetail::run(found->first().record, kind_, this);
+    chosen_ = TDetail::run(found.record, kind_, this);
     if (chosen_)
         accept();
 }

@@ -127,13 +127,13 @@ void TSeznamTestu::btnDetailClick() {
         return;
     StoredProtocol protocol;
     switch (table_.find(profile_, model_->keyAt(row), protocol)) {
-    case ProtocolsTable::Lookup::Failed:
+    case Lookup::Failed:
         showStoreError(u"Protokol nelze načíst."_s);
         return;
-    case ProtocolsTable::Lookup::Gone:
+    case Lookup::Gone:
         msg::error(this, u"Protokol už v tabulce není."_s);
         return;
-    case ProtocolsTable::Lookup::Found:
+    case Lookup::Found:
         break;
     }
     TTestDetailForm report(protocol.record, this, chooser_);
