@@ -3,6 +3,7 @@
 #include "results/answerHistory.h"
 #include "results/purge.h"
 #include "results/resultRecord.h"
+#include "testData.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -15,21 +16,6 @@ const QDateTime kNoon(QDate(2026, 3, 4), QTime(12, 0, 0));
 AnswerRecord answer(const QString& profile, int number, bool right, int minutes = 0,
                     AnswerKind kind = AnswerKind::Practice, bool hint = false) {
     return AnswerRecord{profile, number, kNoon.addSecs(60 * minutes), right, hint, kind};
-}
-
-Row resultRow(const QString& profile) {
-    return Row{u"Zkoušení"_s,
-               profile,
-               QDate(2026, 1, 1),
-               QTime(1, 2, 3),
-               u"B"_s,
-               u"1"_s,
-               1,
-               0,
-               QString(),
-               0,
-               QString(),
-               100};
 }
 
 int rows(const TableSchema& schema, const QString& folder) {
@@ -155,7 +141,7 @@ class HistoryTest : public QObject {
             nullptr));
         TableStore results(schemas::results(), dir.path());
         QVERIFY(results.open(TableStore::Mode::CreateIfMissing));
-        QVERIFY(results.insert({resultRow(u"Stays"_s)}));
+        QVERIFY(results.insert({testing::rowFor(schemas::results(), u"Stays"_s)}));
         results.close();
         StoreError error;
         QVERIFY(PurgeRemovedProfiles(dir.path(), {u"Gone"_s}, &error));
@@ -168,7 +154,7 @@ class HistoryTest : public QObject {
         QTemporaryDir dir;
         TableStore results(schemas::results(), dir.path());
         QVERIFY(results.open(TableStore::Mode::CreateIfMissing));
-        QVERIFY(results.insert({resultRow(u"Gone"_s)}));
+        QVERIFY(results.insert({testing::rowFor(schemas::results(), u"Gone"_s)}));
         results.close();
         QVERIFY(PurgeRemovedProfiles(dir.path(), {u"Gone"_s}, nullptr));
         QCOMPARE(rows(schemas::results(), dir.path()), 0);
