@@ -40,8 +40,7 @@ THelpForm::THelpForm(const QString& helpPagePath, QWidget* owner, UrlOpener open
 
 void THelpForm::run(const QString& helpPagePath, QWidget* owner, UrlOpener opener) {
     THelpForm form(helpPagePath, owner, std::move(opener));
-    if (owner)
-        centreOn(&form, owner);
+    centreOn(&form, owner);
     form.exec();
 }
 

@@ -98,8 +98,7 @@ TAbout::TAbout(QWidget* owner, UrlOpener opener) : QDialog(owner), opener_(std::
 
 void TAbout::run(QWidget* owner, UrlOpener opener) {
     TAbout about(owner, std::move(opener));
-    if (owner)
-        centreOn(&about, owner);
+    centreOn(&about, owner);
     about.exec();
 }
 

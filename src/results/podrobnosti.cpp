@@ -127,8 +127,7 @@ TDetail::TDetail(const ResultRecord& result, RunKind kind, QWidget* owner)
 std::optional<Reexamination> TDetail::run(const ResultRecord& result, RunKind kind,
                                           QWidget* owner) {
     TDetail detail(result, kind, owner);
-    if (owner)
-        centreOn(&detail, owner);
+    centreOn(&detail, owner);
     detail.exec();
     return detail.chosen();
 }

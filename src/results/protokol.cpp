@@ -55,10 +55,7 @@ std::optional<Reexamination> TProtocol::browse(RunKind kind, const Settings& set
     TProtocol browser(kind, settings.activeProfile, table, owner);
     if (!browser.load())
         return std::nullopt;
-    if (owner)
-        centreOn(&browser, owner);
-    else
-        centreOnScreen(&browser);
+    centreOn(&browser, owner);
     browser.exec();
     return browser.chosen_;
 }

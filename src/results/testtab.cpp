@@ -46,10 +46,7 @@ void TSeznamTestu::browse(const Settings& settings, const QString& workFolder, Q
     TSeznamTestu list(settings.activeProfile, workFolder, owner, std::move(chooser));
     if (!list.load())
         return;
-    if (owner)
-        centreOn(&list, owner);
-    else
-        centreOnScreen(&list);
+    centreOn(&list, owner);
     list.exec();
 }
 

@@ -110,8 +110,7 @@ TNastaveni::TNastaveni(const Settings& current, QWidget* owner)
 
 std::optional<Settings> TNastaveni::edit(const Settings& current, QWidget* owner) {
     TNastaveni dialog(current, owner);
-    if (owner)
-        centreOn(&dialog, owner);
+    centreOn(&dialog, owner);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.chosenSettings();

@@ -137,7 +137,6 @@ bool QuestionArea::ShowQuestion(int number) {
         return false;
     }
     record_ = *question;
-    record_.number = number;
     FillQuestion();
     return true;
 }

@@ -11,6 +11,8 @@ int centredStart(int outerStart, int outerSize, int size) {
 } // namespace
 
 void centreOn(QWidget* window, const QWidget* owner) {
+    if (!owner)
+        return centreOnScreen(window);
     const QRect outer = owner->frameGeometry();
     const QSize size = window->frameGeometry().size();
     window->move(centredStart(outer.x(), outer.width(), size.width()),
