@@ -80,6 +80,10 @@ class THlavniFormular : public QWidget {
     void attachMenu(QMenuBar* menu);
     void showViewChoices();
     RunKind runKind() const;
+    // The bank as the draw sees it; nothing, after telling why, on a store error.
+    std::optional<BankIndex> bankIndex();
+    // Whether the settings leave any question to ask; tells the learner if not.
+    bool anySelectable(int total);
     RecordOutcome storeResult(RunKind kind);
     void startPracticeOrExamination(bool examination);
     void stAClick(int answer);

@@ -58,20 +58,13 @@ void THlavniFormular::M1VysledekTestuClick() {
 }
 
 void THlavniFormular::M1NejslabsiClick() {
-    const auto questions = table1_.range(0, bank::kQuestionCount);
-    if (!questions) {
-        msg::error(this, table1_.error().message(u"Otázky nelze načíst."_s));
+    const auto index = bankIndex();
+    if (!index)
         return;
-    }
-    const BankIndex index = BankIndex::from(*questions);
     const Selection selection{settings_.categories, settings_.group};
-    const int total = selection.count(index);
-    if (total == 0) {
-        msg::error(this,
-                   u"Ve zvolených okruzích otázek není pro skupinu %1 žádná otázka. "
-                   u"Zvolte v nastavení jiné okruhy nebo jinou skupinu."_s.arg(settings_.group));
+    const int total = selection.count(*index);
+    if (!anySelectable(total))
         return;
-    }
     StoreError error;
     const auto history = ReadAnswers(paths_.userFolder, settings_.activeProfile, &error);
     if (!history) {
@@ -82,7 +75,7 @@ void THlavniFormular::M1NejslabsiClick() {
     centreOn(&dialog, this);
     dialog.exec();
     // A fresh practice over the chosen questions, in the learner's own group.
-    const QList<int> order = drill::DrillOrder(drill::replay(*history), index, selection,
+    const QList<int> order = drill::DrillOrder(drill::replay(*history), *index, selection,
                                                dialog.count(), clock_(), generator_);
     run_.presetDrill(order);
     pPomoc_->setTotal(run_.state().questionCount);
@@ -90,12 +83,8 @@ void THlavniFormular::M1NejslabsiClick() {
 }
 
 void THlavniFormular::M1PokrokClick() {
-    const auto questions = table1_.range(0, bank::kQuestionCount);
-    if (!questions) {
-        msg::error(this, table1_.error().message(u"Otázky nelze načíst."_s));
-        return;
-    }
-    TPokrok::run(settings_, paths_.userFolder, BankIndex::from(*questions), generator_, this);
+    if (const auto index = bankIndex())
+        TPokrok::run(settings_, paths_.userFolder, *index, generator_, this);
 }
 
 void THlavniFormular::M1OProgramuClick() {

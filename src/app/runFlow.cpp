@@ -25,20 +25,30 @@ void THlavniFormular::startPracticeOrExamination(bool examination) {
         SetMode(examination ? Mode::Examination : Mode::Practice, true);
 }
 
-bool THlavniFormular::StartRun(bool examination) {
+std::optional<BankIndex> THlavniFormular::bankIndex() {
     const auto questions = table1_.range(0, bank::kQuestionCount);
     if (!questions) {
         msg::error(this, table1_.error().message(u"Otázky nelze načíst."_s));
-        return false;
+        return std::nullopt;
     }
-    const int total =
-        run_.count(BankIndex::from(*questions), {settings_.categories, settings_.group});
-    if (total == 0) {
+    return BankIndex::from(*questions);
+}
+
+bool THlavniFormular::anySelectable(int total) {
+    if (total == 0)
         msg::error(this,
                    u"Ve zvolených okruzích otázek není pro skupinu %1 žádná otázka. "
                    u"Zvolte v nastavení jiné okruhy nebo jinou skupinu."_s.arg(settings_.group));
+    return total > 0;
+}
+
+bool THlavniFormular::StartRun(bool examination) {
+    const auto index = bankIndex();
+    if (!index)
         return false;
-    }
+    const int total = run_.count(*index, {settings_.categories, settings_.group});
+    if (!anySelectable(total))
+        return false;
     TDotazPZ dialog(examination, !view_.sequential, total, this);
     centreOn(&dialog, this);
     dialog.exec();
