@@ -25,9 +25,11 @@ namespace {
 const QStringList& fieldNames() {
     static const QStringList names{u"Číslo"_s,   u"OTÁZKA"_s,  u"A"_s,       u"B"_s,
                                    u"C"_s,       u"D"_s,       u"SPRÁVNĚ"_s, u"Skupina"_s,
-                                   u"OBRÁZEK"_s, u"POZNÁMKA"_s};
+                                   u"OBRÁZEK"_s, u"POZNÁMKA"_s, u"PŘEDPIS"_s};
     return names;
 }
+
+constexpr int kCitationField = 10; // kept beside the record, not a column of the table
 
 QString* fieldOf(Question& q, int index) {
     switch (index) {
@@ -52,6 +54,7 @@ QString* fieldOf(Question& q, int index) {
 
 struct Pending {
     Question question;
+    QString citation;
     int line = 0;
     QSet<int> seen;
 };
@@ -73,7 +76,7 @@ void finish(Pending& p, SourceFile& file, QList<SourceIssue>& issues, QSet<int>&
     }
     if (complete) {
         numbers.insert(p.question.number);
-        file.records << SourceRecord{p.question, p.line};
+        file.records << SourceRecord{p.question, p.line, p.citation};
     }
     p = Pending{};
 }
@@ -123,6 +126,8 @@ SourceFile parseBankText(const QString& path, const QString& text, QList<SourceI
             pending.question.number = value.toInt(&ok);
             if (!ok)
                 issues << SourceIssue{path, lineNo, u"číslo otázky není číslo: %1"_s.arg(value)};
+        } else if (field == kCitationField) {
+            pending.citation = value;
         } else {
             *fieldOf(pending.question, field) = value;
         }
@@ -156,11 +161,19 @@ BankSource readBankFolder(const QString& folder) {
     return source;
 }
 
+Question SourceRecord::stored() const {
+    Question q = question;
+    // The learner reads the provision behind the why at the note's end.
+    if (!q.note.isEmpty() && !citation.isEmpty())
+        q.note += u" (%1)"_s.arg(citation);
+    return q;
+}
+
 QList<Question> BankSource::questions() const {
     QList<Question> all;
     for (const SourceFile& f : files)
         for (const SourceRecord& r : f.records)
-            all << r.question;
+            all << r.stored();
     std::sort(all.begin(), all.end(),
               [](const Question& a, const Question& b) { return a.number < b.number; });
     return all;
@@ -225,8 +238,8 @@ void validateRecord(const SourceFile& file, const SourceRecord& r, const QString
             report(u"%1 má %2 znaků, nejvýše smí %3"_s.arg(QString::fromUtf16(b.field))
                        .arg(b.text.size())
                        .arg(b.limit));
-    const QString texts[] = {q.text,    q.answers[0], q.answers[1], q.answers[2], q.answers[3],
-                             q.correct, q.group,      q.picture,    q.note};
+    const QString texts[] = {q.text,  q.answers[0], q.answers[1], q.answers[2], q.answers[3],
+                             q.correct, q.group,   q.picture,    q.note,       r.citation};
     for (const QString& t : texts)
         if (!cp1250::encodable(t)) {
             report(u"text nelze zapsat ve Windows-1250: %1"_s.arg(t));

@@ -16,7 +16,10 @@ struct SourceIssue {
 
 struct SourceRecord {
     Question question;
-    int line = 0; // where the record starts
+    int line = 0;     // where the record starts
+    QString citation; // PŘEDPIS: the provisions the key rests on, "; " between them
+
+    Question stored() const; // as the table holds it: the citation closes the note
 };
 
 struct SourceFile {
@@ -29,7 +32,7 @@ struct BankSource {
     QList<SourceFile> files;
     QList<SourceIssue> issues; // format errors; a source with any is refused
 
-    QList<Question> questions() const; // all records, ascending by number
+    QList<Question> questions() const; // all records as stored, ascending by number
 };
 
 SourceFile parseBankText(const QString& path, const QString& text, QList<SourceIssue>& issues);
