@@ -108,10 +108,8 @@ std::optional<BankIndex> realBank() {
 void shot(const QString& folder, const QString& profile, const BankIndex& index,
           const QString& file) {
     QRandomGenerator generator(1);
-    const auto progress = gatherProgress(folder, profile, u"B"_s, index, generator, nullptr);
-    if (!progress)
-        return;
-    TPokrok view(*progress, profile, u"B"_s);
+    const Progress progress = gatherProgress(folder, profile, u"B"_s, index, generator);
+    TPokrok view(progress, profile, u"B"_s);
     view.show();
     QApplication::processEvents();
     view.grab().save(file);
@@ -154,13 +152,11 @@ int main(int argc, char** argv) {
     Samples read;
     Samples open;
     for (int i = 0; i < 10; ++i) {
-        std::optional<Progress> progress;
-        read.time([&] {
-            progress = gatherProgress(dir.path(), u"Jana"_s, u"B"_s, *index, generator, nullptr);
-        });
+        Progress progress;
+        read.time([&] { progress = gatherProgress(dir.path(), u"Jana"_s, u"B"_s, *index, generator); });
         open.time([&] {
-            progress = gatherProgress(dir.path(), u"Jana"_s, u"B"_s, *index, generator, nullptr);
-            TPokrok view(*progress, u"Jana"_s, u"B"_s);
+            progress = gatherProgress(dir.path(), u"Jana"_s, u"B"_s, *index, generator);
+            TPokrok view(progress, u"Jana"_s, u"B"_s);
             view.show();
             view.grab(); // painted once, charts included
         });

@@ -33,9 +33,10 @@ class DrillTest : public QObject {
         QTest::addColumn<QString>("answers"); // R right, W wrong, H hinted, oldest first
         QTest::addColumn<int>("box");
         QTest::newRow("never answered") << u""_s << 0;
-        QTest::newRow("first right") << u"R"_s << 1;
-        QTest::newRow("first wrong") << u"W"_s << 1;
-        QTest::newRow("three right") << u"RRR"_s << 3;
+        QTest::newRow("right once rests") << u"R"_s << 2;
+        QTest::newRow("wrong once") << u"W"_s << 1;
+        QTest::newRow("right twice after a wrong") << u"WRR"_s << 3;
+        QTest::newRow("three right") << u"RRR"_s << 4;
         QTest::newRow("wrong sends back to one") << u"RRRW"_s << 1;
         QTest::newRow("climbs again after wrong") << u"RRRWR"_s << 2;
         QTest::newRow("top box holds") << u"RRRRRRRR"_s << drill::kBoxes;
@@ -84,6 +85,18 @@ class DrillTest : public QObject {
         const auto order =
             drill::DrillOrder(drill::replay(history), bankOf(18, 11), kAll, 3, kNow, generator);
         QCOMPARE(order, (QList<int>{12, 11, 13}));
+    }
+
+    void rightAnswersRestWhileWrongOnesComeFirst() {
+        // Answered today in this order: 1 right, 3 wrong, 4 right, 5 wrong, 6 right.
+        const QList<AnswerRecord> history{at(1, true, 0), at(3, false, 0), at(4, true, 0),
+                                          at(5, false, 0), at(6, true, 0)};
+        QRandomGenerator generator(5);
+        const auto order =
+            drill::DrillOrder(drill::replay(history), bankOf(40), kAll, 5, kNow, generator);
+        QCOMPARE(order.mid(0, 2), (QList<int>{3, 5}));
+        for (int n : order.mid(2))
+            QVERIFY2(!QList<int>({1, 4, 6}).contains(n), qPrintable(u"%1 should rest"_s.arg(n)));
     }
 
     void everyFourthPlaceGoesToANewQuestion() {

@@ -257,6 +257,54 @@ class InstallTest : public QObject {
         QCOMPARE(snapshot(prefix_.path()), installed_);
     }
 
+    void layoutFollowsTheQuestionTable_data() {
+        QTest::addColumn<bool>("table");    // otazky.DB beside the executable
+        QTest::addColumn<bool>("readOnly"); // the program folder
+        QTest::addColumn<bool>("share");    // ../share/tarmelka exists
+        QTest::addColumn<bool>("portable");
+        QTest::newRow("program folder") << true << false << false << true;
+        QTest::newRow("read-only program folder") << true << true << false << true;
+        QTest::newRow("table beside an installation") << true << false << true << true;
+        QTest::newRow("installed") << false << true << true << false;
+        QTest::newRow("portable folder lost its table") << false << false << false << true;
+    }
+    void layoutFollowsTheQuestionTable() {
+        QFETCH(bool, table);
+        QFETCH(bool, readOnly);
+        QFETCH(bool, share);
+        QFETCH(bool, portable);
+        QTemporaryDir root;
+        const QString bin = root.filePath(u"bin"_s), shared = root.filePath(u"share/tarmelka"_s);
+        QVERIFY(QDir().mkpath(bin) && (!share || QDir().mkpath(shared)));
+        if (table)
+            QVERIFY(QFile::copy(prefixed(u"share/tarmelka/otazky.DB"_s),
+                                QDir(bin).filePath(u"otazky.DB"_s)));
+        if (readOnly)
+            QFile::setPermissions(bin, QFile::ReadOwner | QFile::ExeOwner);
+        QCOMPARE(AppPaths::isPortable(bin, shared), portable);
+        QFile::setPermissions(bin, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    // A read-only copy of the program folder (a school share, a CD) starts and
+    // shows its questions; the results it cannot store are refused in Czech.
+    void readOnlyPortableFolderRuns() {
+        const QString portable = folder(u"readonly"_s);
+        const QString home = folder(u"homeE"_s);
+        QVERIFY(copyFolder(prefixed(u"share/tarmelka"_s), portable));
+        QVERIFY(QFile::copy(probe_, QDir(portable).filePath(u"tst_install_probe"_s)));
+        QFile::setPermissions(portable, QFile::ReadOwner | QFile::ExeOwner);
+        QString errors;
+        const int code = run(QDir(portable).filePath(u"tst_install_probe"_s),
+                             {u"--probe"_s, u"Dana"_s}, home, portable, &errors);
+        QFile::setPermissions(portable, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY2(!errors.contains(u"share/tarmelka"_s), qPrintable(errors));
+        QVERIFY(!QFileInfo::exists(QDir(home).filePath(kDataFolder)));
+        if (QFileInfo(portable).isWritable()) // root writes anyway
+            QCOMPARE(code, 0);
+        else // started, browsed, and refused the save in a message box
+            QVERIFY2(errors.contains(u"probe: a message box"_s), qPrintable(errors));
+    }
+
     // A folder that holds the question table next to the executable is a
     // portable program folder: everything stays in it, nothing in the home.
     void portableFolderKeepsEverything() {

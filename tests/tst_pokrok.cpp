@@ -5,6 +5,7 @@
 #include "pointstest/testPlan.h"
 #include "questions/bank.h"
 #include "results/pokrok.h"
+#include "results/resultRecord.h"
 #include "study/dotaz.h"
 #include "study/questionArea.h"
 #include "testSupport.h"
@@ -49,23 +50,89 @@ class PokrokTest : public QObject {
     Q_OBJECT
   private slots:
     void chances_data() {
-        QTest::addColumn<QString>("answers"); // oldest first
-        QTest::addColumn<double>("chance");
-        QTest::newRow("never answered") << u""_s << 0.5;
-        QTest::newRow("one right") << u"R"_s << 0.75;
-        QTest::newRow("one wrong") << u"W"_s << 0.25;
-        QTest::newRow("hinted is wrong") << u"H"_s << 0.25;
-        QTest::newRow("old wrongs forgotten after five") << u"WWWRRRRR"_s << 5.5 / 6;
-        QTest::newRow("recent wrongs count") << u"RRRRRWW"_s << 3.5 / 6;
+        QTest::addColumn<QString>("answers"); // to question 33, oldest first
+        QTest::addColumn<QString>("sameAs");  // an answer list with the same chance
+        QTest::addColumn<int>("comparedTo");  // sign of chance(answers) - chance(sameAs)
+        QTest::newRow("right raises") << u"R"_s << u""_s << 1;
+        QTest::newRow("wrong lowers") << u"W"_s << u""_s << -1;
+        QTest::newRow("hinted is wrong") << u"H"_s << u"W"_s << 0;
+        QTest::newRow("old wrongs forgotten after five") << u"WWWRRRRR"_s << u"RRRRR"_s << 0;
+        QTest::newRow("recent wrongs count") << u"RRRRRWW"_s << u"RRRRR"_s << -1;
     }
     void chances() {
         QFETCH(QString, answers);
-        QFETCH(double, chance);
+        QFETCH(QString, sameAs);
+        QFETCH(int, comparedTo);
+        auto chanceOf = [](const QString& list) {
+            QList<AnswerRecord> history;
+            for (QChar c : list)
+                history << answer(33, c == u'R', c == u'H');
+            return forecast::rightChances(history)[33];
+        };
+        const double a = chanceOf(answers), b = chanceOf(sameAs);
+        QCOMPARE(a > b ? 1 : a < b ? -1 : 0, comparedTo);
+        QCOMPARE(forecast::rightChances({})[33], forecast::kStartRate);
+    }
+
+    void unansweredQuestionsFollowTheCategory() {
         QList<AnswerRecord> history;
-        for (QChar c : answers)
-            history << answer(33, c == u'R', c == u'H');
-        QCOMPARE(forecast::rightChances(history)[33], chance);
-        QCOMPARE(forecast::rightChances(history)[34], 0.5);
+        for (int n = 501; n <= 540; ++n) // first aid: forty right
+            history << answer(n, true);
+        history << answer(10, false) << answer(11, false); // rules: two wrong
+        const forecast::Chances c = forecast::rightChances(history);
+        QVERIFY(c[560] > 0.9);            // first aid, not answered yet
+        QVERIFY(c[300] < c[560]);         // rules lean on the learner's rate
+        QVERIFY(c[700] > c[300]);         // signs: no answers, the learner's rate
+        QVERIFY(c[300] > 0.5);            // two wrong answers say little
+    }
+
+    // Learners whose chance of each question is known answer a part of the
+    // bank; the forecast from their answers must meet the pass rate of tests
+    // answered by their true chances, on average over the learners.
+    void forecastIsCalibrated_data() {
+        QTest::addColumn<double>("ability");
+        QTest::addColumn<int>("answers");
+        QTest::newRow("weak, 400 answers") << 0.6 << 400;
+        QTest::newRow("fair, 400 answers") << 0.8 << 400;
+        QTest::newRow("near the mark, 400 answers") << 0.88 << 400;
+        QTest::newRow("strong, 400 answers") << 0.95 << 400;
+        QTest::newRow("near the mark, 100 answers") << 0.88 << 100;
+        QTest::newRow("strong, 1500 answers") << 0.93 << 1500;
+    }
+    void forecastIsCalibrated() {
+        QFETCH(double, ability);
+        QFETCH(int, answers);
+        BankIndex index = fullBank();
+        QList<int> numbers;
+        for (int n = 1; n <= bank::kQuestionCount; ++n) {
+            index.present[n] = !bank::isRetired(n); // as the real bank holds them
+            if (index.present[n])
+                numbers << n;
+        }
+        constexpr int kLearners = 30, kTests = 2000;
+        double forecastSum = 0, truthSum = 0;
+        for (int learner = 0; learner < kLearners; ++learner) {
+            QRandomGenerator g(quint32(1000 * ability) + quint32(learner * 7919 + answers));
+            std::array<double, bank::kCategoryCount + 1> offset{};
+            for (double& o : offset)
+                o = 0.16 * g.generateDouble() - 0.08;
+            forecast::Chances truth{};
+            for (int n : numbers)
+                truth[n] = std::clamp(ability + offset[*bank::categoryOf(n)] +
+                                          0.2 * g.generateDouble() - 0.1,
+                                      0.02, 0.995);
+            QList<AnswerRecord> history;
+            for (int i = 0; i < answers; ++i) {
+                const int n = numbers[g.bounded(int(numbers.size()))];
+                history << answer(n, g.generateDouble() < truth[n]);
+            }
+            forecastSum += forecast::simulate(forecast::rightChances(history), index, u"B"_s,
+                                              kTests, g)->probability();
+            truthSum += forecast::simulate(truth, index, u"B"_s, kTests, g)->probability();
+        }
+        const double predicted = forecastSum / kLearners, actual = truthSum / kLearners;
+        QVERIFY2(qAbs(predicted - actual) < 0.05,
+                 qPrintable(u"forecast %1, pass rate %2"_s.arg(predicted).arg(actual)));
     }
 
     void simulationFollowsTheTestsComposition_data() {
@@ -137,6 +204,69 @@ class PokrokTest : public QObject {
         QCOMPARE(c[6].neverSeen(), c[6].questions);
     }
 
+    void timeAxisNeverRepeatsALabel_data() {
+        QTest::addColumn<QDateTime>("first");
+        QTest::addColumn<QDateTime>("last");
+        const QDateTime morning(QDate(2026, 12, 6), QTime(9, 15));
+        QTest::newRow("one result") << morning << morning;
+        QTest::newRow("an hour apart") << morning << morning.addSecs(3600);
+        QTest::newRow("morning and evening") << morning << morning.addSecs(11 * 3600 + 40 * 60);
+        QTest::newRow("next day") << morning << morning.addDays(1);
+        QTest::newRow("three days") << morning.addSecs(9 * 3600) << morning.addDays(2);
+        QTest::newRow("a week") << morning << morning.addDays(7);
+        QTest::newRow("summer time ends") << QDateTime(QDate(2026, 10, 20), QTime(8, 0))
+                                          << QDateTime(QDate(2026, 10, 29), QTime(20, 0));
+        QTest::newRow("over new year") << morning << QDateTime(QDate(2027, 3, 2), QTime(23, 59));
+    }
+    void timeAxisNeverRepeatsALabel() {
+        QFETCH(QDateTime, first);
+        QFETCH(QDateTime, last);
+        const TimeScale scale = timeScale(first, last);
+        QVERIFY(scale.from <= first && scale.to >= last);
+        QVERIFY(scale.ticks >= 2 && scale.ticks <= 6);
+        QStringList labels; // where the axis puts its ticks: equal steps of time
+        const qint64 from = scale.from.toMSecsSinceEpoch(), to = scale.to.toMSecsSinceEpoch();
+        for (int i = 0; i < scale.ticks; ++i)
+            labels << QDateTime::fromMSecsSinceEpoch(from + (to - from) * i / (scale.ticks - 1))
+                          .toString(scale.format);
+        QCOMPARE(QSet<QString>(labels.begin(), labels.end()).size(), labels.size());
+    }
+
+    void percentagesSumToAHundred_data() {
+        QTest::addColumn<QList<int>>("parts");
+        QTest::addColumn<QList<int>>("percents");
+        QTest::newRow("thirds") << QList<int>{1, 1, 1} << QList<int>{34, 33, 33};
+        QTest::newRow("nothing") << QList<int>{0, 0, 0} << QList<int>{0, 0, 0};
+        QTest::newRow("largest remainder") << QList<int>{1, 2, 197} << QList<int>{1, 1, 98};
+        QTest::newRow("a category of 37") << QList<int>{5, 0, 32} << QList<int>{14, 0, 86};
+    }
+    void percentagesSumToAHundred() {
+        QFETCH(QList<int>, parts);
+        QFETCH(QList<int>, percents);
+        QCOMPARE(percentages(parts), percents);
+    }
+
+    void damagedTableLeavesOnlyItsPartOut() {
+        QTemporaryDir dir;
+        StoreError error;
+        ResultRecord result;
+        result.kind = kPracticeKind;
+        result.profile = u"Jana"_s;
+        result.written = kNow;
+        result.successPercent = 70;
+        QVERIFY(WriteResultRecord(dir.path(), result, &error));
+        QFile damaged(dir.filePath(u"Protokoly.DB"_s));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write(QByteArray(4096, 'x'));
+        damaged.close();
+        QRandomGenerator generator(1);
+        const Progress p = gatherProgress(dir.path(), u"Jana"_s, u"B"_s, fullBank(), generator);
+        QCOMPARE(p.practice.size(), 1);
+        QCOMPARE(p.unreadable.size(), 1);
+        QVERIFY2(p.unreadable.first().contains(u"Protokoly.DB"_s), qPrintable(p.unreadable.first()));
+        QVERIFY(p.forecast);
+    }
+
     void chanceInWords_data() {
         QTest::addColumn<double>("p");
         QTest::addColumn<QString>("text");
@@ -172,6 +302,12 @@ class PokrokTest : public QObject {
         QVERIFY(detail.contains(u"Průměrně by vyšlo 52 bodů z 65, potřeba je 56."_s));
         QCOMPARE(in<QLabel>(&view, "lbOdpovedi")->text(),
                  u"Zodpovězených otázek celkem: 12\u00a0345"_s);
+        // The headline reads at a glance, larger than the text below it.
+        QVERIFY(QFontMetrics(in<QLabel>(&view, "lbPravdepodobnost")->font()).height() >
+                QFontMetrics(in<QLabel>(&view, "lbPredpovedPodrobne")->font()).height() * 4 / 3);
+        // No examination stored: no line for it, nothing for it in the legend.
+        const auto* success = view.findChild<QChartView*>(u"chUspesnost"_s)->chart();
+        QCOMPARE(success->series().size(), 1);
     }
 
     void emptyHistoryShowsWhatIsMissing() {

@@ -26,21 +26,23 @@ AppPaths AppPaths::installed(const QString& shareFolder, const QString& userFold
     return paths;
 }
 
-bool AppPaths::isPortableFolder(const QString& folder) {
-    const QFileInfo bank(QDir(folder).filePath(QStringLiteral("otazky.DB")));
-    return bank.isFile() && QFileInfo(folder).isWritable();
+bool AppPaths::isPortable(const QString& programFolder, const QString& shareFolder) {
+    // A portable folder that lost its table still says so in its own folder,
+    // never in a share folder that does not exist.
+    return QFileInfo(QDir(programFolder).filePath(QStringLiteral("otazky.DB"))).isFile() ||
+           !QFileInfo(shareFolder).isDir();
 }
 
 AppPaths AppPaths::fromApplication(bool* userFolderReady) {
     const QString programFolder = QCoreApplication::applicationDirPath();
     if (userFolderReady)
         *userFolderReady = true;
-    if (isPortableFolder(programFolder))
-        return portable(programFolder, QDir::currentPath());
     // Found relative to the executable, so an installation into any prefix
     // works without being told where it is.
     const QString share =
         QDir::cleanPath(QDir(programFolder).filePath(QString::fromUtf8(TARMELKA_SHARE_FROM_BIN)));
+    if (isPortable(programFolder, share))
+        return portable(programFolder, QDir::currentPath());
     const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if ((user.isEmpty() || !QDir().mkpath(user)) && userFolderReady)
         *userFolderReady = false;

@@ -2,13 +2,16 @@
 
 #include <QString>
 
-// Where the program finds its files. Two layouts, chosen at start:
-//  - portable, when the executable's folder holds the question table and is
-//    writable (the build's program folder): config.ini and Help/ beside the
-//    executable, tables and pictures through the working folder;
+// Where the program finds its files. Two layouts, chosen at start by where
+// the question table is:
+//  - portable, when the executable's folder holds the question table, writable
+//    or not (a build's program folder, a copy on a read-only school share or a
+//    CD), or when no installed share folder stands beside it: config.ini and
+//    Help/ beside the executable, tables and pictures through the working
+//    folder;
 //  - installed, otherwise: the question table, pictures and help read from the
-//    installed share folder, config.ini and the two result tables in the
-//    learner's own data folder, so several users keep separate results.
+//    installed share folder, config.ini and the result tables in the learner's
+//    own data folder, so several users keep separate results.
 struct AppPaths {
     AppPaths() = default;
     // The portable layout: the executable's folder and the working folder.
@@ -21,8 +24,8 @@ struct AppPaths {
 
     static AppPaths portable(const QString& programFolder, const QString& workFolder);
     static AppPaths installed(const QString& shareFolder, const QString& userFolder);
-    // True when the folder holds otazky.DB and we may write into it.
-    static bool isPortableFolder(const QString& folder);
+    // True when the program in programFolder runs portably (see above).
+    static bool isPortable(const QString& programFolder, const QString& shareFolder);
     // The layout of the running program. In the installed layout the learner's
     // data folder is created; *userFolderReady tells whether it exists.
     static AppPaths fromApplication(bool* userFolderReady = nullptr);

@@ -8,7 +8,7 @@
 namespace forecast {
 
 Chances rightChances(const QList<AnswerRecord>& history) {
-    std::array<int, 758> answers{}, right{};
+    std::array<int, bank::kQuestionCount + 1> answers{}, right{};
     // Walking back from the latest answer, each question counts only its
     // latest few.
     for (qsizetype i = history.size() - 1; i >= 0; --i) {
@@ -18,9 +18,23 @@ Chances rightChances(const QList<AnswerRecord>& history) {
         answers[a.number] += 1;
         right[a.number] += a.right && !a.hint ? 1 : 0;
     }
+    std::array<double, bank::kCategoryCount + 1> categoryAnswers{}, categoryRight{};
+    double allAnswers = 0, allRight = 0;
+    for (int n = 1; n <= bank::kQuestionCount; ++n) {
+        const int category = bank::categoryOf(n).value_or(0);
+        categoryAnswers[category] += answers[n];
+        categoryRight[category] += right[n];
+        allAnswers += answers[n];
+        allRight += right[n];
+    }
+    const double learner = (allRight + kStartWeight * kStartRate) / (allAnswers + kStartWeight);
     Chances chances{};
-    for (int n = 0; n < int(chances.size()); ++n)
-        chances[n] = (right[n] + 0.5) / (answers[n] + 1.0);
+    for (int n = 1; n <= bank::kQuestionCount; ++n) {
+        const int category = bank::categoryOf(n).value_or(0);
+        const double rate = (categoryRight[category] + kCategoryWeight * learner) /
+                            (categoryAnswers[category] + kCategoryWeight);
+        chances[n] = (right[n] + rate) / (answers[n] + 1.0);
+    }
     return chances;
 }
 

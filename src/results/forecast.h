@@ -1,5 +1,6 @@
 #pragma once
 
+#include "questions/bank.h"
 #include "questions/selection.h"
 #include "results/answerHistory.h"
 
@@ -15,12 +16,20 @@ inline constexpr int kSimulatedTests = 10000;
 // How many of a question's latest answers tell how well it is known now.
 inline constexpr int kRecentAnswers = 5;
 
-using Chances = std::array<double, 758>; // by question number
+using Chances = std::array<double, bank::kQuestionCount + 1>; // by question number
 
-// The chance of a right answer to each question: of its latest answers (a
-// hinted one counts as wrong) the right ones, with half a right and half a
-// wrong answer added as a prior, (right + 1/2) / (answers + 1). A question
-// never answered therefore stands at one half.
+// The learner's chance of a right answer to each question, from the latest
+// answers to each (a hinted one counts as wrong), pooled in three steps so
+// that a few answers say a little and many say much:
+//  - the learner's rate: all counted answers, with kStartWeight answers at
+//    kStartRate added, so a new profile starts at kStartRate;
+//  - a category's rate: its answers, with kCategoryWeight answers at the
+//    learner's rate added, so a category with few answers leans on the rest;
+//  - a question's chance: (right + c) / (answers + 1) with c its category's
+//    rate, so a question never answered stands at its category's rate.
+inline constexpr double kStartRate = 0.5;
+inline constexpr double kStartWeight = 2;
+inline constexpr double kCategoryWeight = 10;
 Chances rightChances(const QList<AnswerRecord>& history);
 
 struct Forecast {

@@ -13,7 +13,9 @@
 #include <QDateTimeAxis>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHorizontalPercentBarSeries>
+#include <QGraphicsSimpleTextItem>
+#include <QHorizontalStackedBarSeries>
+#include <QLegendMarker>
 #include <QLabel>
 #include <QLineSeries>
 #include <QLocale>
@@ -52,7 +54,7 @@ QChartView* chartView(QWidget* parent, const char* name, QChart* chart) {
     return view;
 }
 
-// A time axis that spans the points, with a day's room when all share one day.
+// A time axis that spans the points with labels that never repeat.
 QDateTimeAxis* timeAxis(const QList<const QList<ProgressPoint>*>& series) {
     QDateTime low, high;
     for (const auto* points : series)
@@ -62,15 +64,11 @@ QDateTimeAxis* timeAxis(const QList<const QList<ProgressPoint>*>& series) {
             if (!high.isValid() || p.when > high)
                 high = p.when;
         }
-    if (low.secsTo(high) < 24 * 3600) {
-        low = low.addDays(-1);
-        high = high.addDays(1);
-    }
+    const TimeScale scale = timeScale(low, high);
     auto* axis = new QDateTimeAxis;
-    // Within one year the year would only crowd the labels.
-    axis->setFormat(low.date().year() == high.date().year() ? u"d.M."_s : u"d.M.yyyy"_s);
-    axis->setRange(low, high);
-    axis->setTickCount(5);
+    axis->setFormat(scale.format);
+    axis->setRange(scale.from, scale.to);
+    axis->setTickCount(scale.ticks);
     return axis;
 }
 
@@ -90,9 +88,14 @@ void attach(QChart* chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractA
     series->attachAxis(y);
 }
 
-QValueAxis* valueAxis(int high, const QString& title, const QString& format) {
+// From 0 to high, ticks every step; the range starts a little below 0, so a
+// line at 0 stays visible above the axis.
+QValueAxis* valueAxis(int high, int step, const QString& title, const QString& format) {
     auto* axis = new QValueAxis;
-    axis->setRange(0, high);
+    axis->setRange(-0.03 * high, high);
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(step);
     axis->setTitleText(title);
     axis->setLabelFormat(format);
     return axis;
@@ -120,11 +123,14 @@ QWidget* successChart(QWidget* parent, const Progress& p) {
     auto* chart = new QChart;
     chart->setTitle(title);
     QDateTimeAxis* x = timeAxis({&p.practice, &p.examination});
-    QValueAxis* y = valueAxis(100, u"úspěšnost (%)"_s, u"%d %"_s);
+    QValueAxis* y = valueAxis(100, 20, u"úspěšnost (%)"_s, u"%d %"_s);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
-    attach(chart, line(u"Procvičování"_s, p.practice, colours::kBlue), x, y);
-    attach(chart, line(u"Zkoušení"_s, p.examination, colours::kMaroon), x, y);
+    // Only what has results gets a line and a place in the legend.
+    if (!p.practice.isEmpty())
+        attach(chart, line(u"Procvičování"_s, p.practice, colours::kBlue), x, y);
+    if (!p.examination.isEmpty())
+        attach(chart, line(u"Zkoušení"_s, p.examination, colours::kMaroon), x, y);
     return chartView(parent, "chUspesnost", chart);
 }
 
@@ -137,8 +143,7 @@ QWidget* pointsChart(QWidget* parent, const Progress& p, const QString& group) {
     auto* chart = new QChart;
     chart->setTitle(title);
     QDateTimeAxis* x = timeAxis({&p.tests});
-    QValueAxis* y = valueAxis(testplan::kMaxPoints, u"body"_s, u"%d"_s);
-    y->setTickCount(6); // 0, 13 ... 65
+    QValueAxis* y = valueAxis(testplan::kMaxPoints, testplan::kMaxPoints / 5, u"body"_s, u"%d"_s);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     attach(chart, line(u"Získané body"_s, p.tests, colours::kBlue), x, y);
@@ -156,39 +161,86 @@ QWidget* pointsChart(QWidget* parent, const Progress& p, const QString& group) {
     return chartView(parent, "chBody", chart);
 }
 
+// Percentages written into the bars where they fit; a narrow part stays
+// unlabelled rather than crowding its neighbours. Placed again whenever the
+// plot area moves.
+class BarLabels : public QObject {
+  public:
+    BarLabels(QChart* chart, QAbstractBarSeries* series, const QList<QList<int>>& percents)
+        : QObject(chart), chart_(chart), series_(series), percents_(percents) {
+        connect(chart, &QChart::plotAreaChanged, this, &BarLabels::place);
+    }
+
+  private:
+    void place() {
+        qDeleteAll(labels_);
+        labels_.clear();
+        for (int row = 0; row < percents_.size(); ++row) {
+            int start = 0;
+            for (int value : percents_[row]) {
+                const QPointF a = chart_->mapToPosition(QPointF(start, row), series_);
+                const QPointF b = chart_->mapToPosition(QPointF(start + value, row), series_);
+                start += value;
+                auto* label = new QGraphicsSimpleTextItem(u"%1 %"_s.arg(value), chart_);
+                label->setBrush(Qt::white);
+                const QRectF box = label->boundingRect();
+                if (value == 0 || box.width() + 4 > b.x() - a.x()) {
+                    delete label;
+                    continue;
+                }
+                label->setPos((a.x() + b.x() - box.width()) / 2, a.y() - box.height() / 2);
+                labels_ << label;
+            }
+        }
+    }
+
+    QChart* chart_;
+    QAbstractBarSeries* series_;
+    QList<QList<int>> percents_; // per category row, the parts in the sets' order
+    QList<QGraphicsSimpleTextItem*> labels_;
+};
+
 QWidget* categoryChart(QWidget* parent, const Progress& p) {
     auto* chart = new QChart;
     chart->setTitle(u"Okruhy podle poslední odpovědi (v závorce otázky dosud bez odpovědi)"_s);
-    auto* right = new QBarSet(u"naposledy správně"_s);
-    auto* wrong = new QBarSet(u"naposledy špatně"_s);
-    auto* unseen = new QBarSet(u"dosud bez odpovědi"_s);
-    right->setColor(colours::kRight);
-    wrong->setColor(colours::kWrong);
-    unseen->setColor(kUnseen);
+    QBarSet* sets[] = {new QBarSet(u"naposledy správně"_s), new QBarSet(u"naposledy špatně"_s),
+                       new QBarSet(u"dosud bez odpovědi"_s)};
+    const QColor colours[] = {colours::kRight, colours::kWrong, kUnseen};
+    int totals[3] = {};
     QStringList names;
+    QList<QList<int>> percents;
     // The chart lists its first category at the bottom; the first category
     // belongs on top, as in every other list of the program.
     for (int i = 6; i >= 0; --i) {
         const CategoryProgress& c = p.categories[i];
-        *right << c.rightAtLast;
-        *wrong << c.seen - c.rightAtLast;
-        *unseen << c.neverSeen();
+        const QList<int> parts{c.rightAtLast, c.seen - c.rightAtLast, c.neverSeen()};
+        percents << percentages(parts);
+        for (int k = 0; k < 3; ++k) {
+            *sets[k] << percents.last()[k];
+            totals[k] += parts[k];
+        }
         names << u"%1 (%2)"_s.arg(kShortTitles[i]).arg(c.neverSeen());
     }
-    auto* series = new QHorizontalPercentBarSeries;
-    series->append({right, wrong, unseen});
-    series->setLabelsVisible(true);
-    series->setLabelsFormat(u"@value %"_s);
-    series->setLabelsPrecision(2);
+    auto* series = new QHorizontalStackedBarSeries;
+    for (int k = 0; k < 3; ++k) {
+        sets[k]->setColor(colours[k]);
+        series->append(sets[k]);
+    }
     series->setBarWidth(0.7);
     chart->addSeries(series);
+    for (int k = 0; k < 3; ++k) // a part no category has stays out of the legend
+        chart->legend()->markers(series)[k]->setVisible(totals[k] > 0);
     auto* y = new QBarCategoryAxis;
     y->append(names);
-    auto* x = valueAxis(100, u"podíl otázek okruhu (%)"_s, u"%d %"_s);
+    auto* x = new QValueAxis;
+    x->setRange(0, 100);
+    x->setTitleText(u"podíl otázek okruhu (%)"_s);
+    x->setLabelFormat(u"%d %"_s);
     chart->addAxis(y, Qt::AlignLeft);
     chart->addAxis(x, Qt::AlignBottom);
     series->attachAxis(y);
     series->attachAxis(x);
+    new BarLabels(chart, series, percents);
     return chartView(parent, "chOkruhy", chart);
 }
 
@@ -200,8 +252,12 @@ QGroupBox* forecastBox(QWidget* parent, const Progress& p, const QString& group)
     chance->setObjectName(u"lbPravdepodobnost"_s);
     chance->setTextFormat(Qt::PlainText);
     chance->setWordWrap(true);
+    // Half as large again, whether the window font is set in points or pixels.
     QFont big = chance->font();
-    big.setPointSize(big.pointSize() + 4);
+    if (big.pixelSize() > 0)
+        big.setPixelSize(big.pixelSize() * 3 / 2);
+    else
+        big.setPointSizeF(big.pointSizeF() * 1.5);
     big.setBold(true);
     chance->setFont(big);
     auto* detail = new QLabel(box);
@@ -217,7 +273,8 @@ QGroupBox* forecastBox(QWidget* parent, const Progress& p, const QString& group)
             u"Odhad z %1 simulovaných testů sestavených podle pravidel testu na body pro "
             u"skupinu %2. Průměrně by vyšlo %3 bodů z %4, potřeba je %5.\n\n"
             u"Každá otázka se počítá podle vašich posledních odpovědí na ni (nejvýše %6). "
-            u"Otázky, na které jste ještě neodpověděli, se počítají jako napůl známé."_s
+            u"Otázky, na které jste ještě neodpověděli, se počítají podle vaší úspěšnosti "
+            u"v jejich okruhu; dokud je v okruhu odpovědí málo, podle úspěšnosti celkové."_s
                 .arg(number(f.tests), group, QString::number(std::lround(f.meanPoints)))
                 .arg(testplan::kMaxPoints)
                 .arg(f.minPoints)
@@ -257,14 +314,13 @@ QString chanceText(double probability) {
 
 void TPokrok::run(const Settings& settings, const QString& folder, const BankIndex& index,
                   QRandomGenerator& generator, QWidget* owner) {
-    StoreError error;
-    const auto progress =
-        gatherProgress(folder, settings.activeProfile, settings.group, index, generator, &error);
-    if (!progress) {
-        msg::error(owner, error.message(u"Přehled pokroku nelze sestavit."_s));
-        return;
-    }
-    TPokrok view(*progress, settings.activeProfile, settings.group, owner);
+    const Progress progress =
+        gatherProgress(folder, settings.activeProfile, settings.group, index, generator);
+    if (!progress.unreadable.isEmpty())
+        msg::error(owner, u"Část přehledu pokroku nelze zobrazit, protože tabulku nelze "
+                          u"přečíst. Ostatní části se zobrazí.\n\n"_s +
+                              progress.unreadable.join(u"\n\n"_s));
+    TPokrok view(progress, settings.activeProfile, settings.group, owner);
     centreOn(&view, owner);
     view.exec();
 }

@@ -16,7 +16,7 @@ Cards replay(const QList<AnswerRecord>& history) {
         if (a.number < 1 || a.number >= int(cards.size()))
             continue;
         Card& c = cards[a.number];
-        c.box = a.right && !a.hint ? std::min(c.box + 1, kBoxes) : 1;
+        c.box = a.right && !a.hint ? std::min(std::max(c.box, 1) + 1, kBoxes) : 1;
         c.last = a.answered;
     }
     return cards;
@@ -31,12 +31,12 @@ QList<int> DrillOrder(const Cards& cards, const BankIndex& index, const Selectio
         const Card& c = cards[n];
         (c.due(now) ? due : c.seen() ? waiting : fresh) << n;
     }
+    auto dueAt = [&](int n) { return cards[n].last.addDays(kWaitDays[cards[n].box - 1]); };
     std::stable_sort(due.begin(), due.end(), [&](int a, int b) {
         if (cards[a].box != cards[b].box)
             return cards[a].box < cards[b].box;
-        return cards[a].last < cards[b].last;
+        return dueAt(a) < dueAt(b);
     });
-    auto dueAt = [&](int n) { return cards[n].last.addDays(kWaitDays[cards[n].box - 1]); };
     std::stable_sort(waiting.begin(), waiting.end(),
                      [&](int a, int b) { return dueAt(a) < dueAt(b); });
     // Fisher-Yates with the injected generator, so tests can fix the draw.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "questions/bank.h"
 #include "questions/selection.h"
 #include "results/answerHistory.h"
 
@@ -11,14 +12,20 @@
 #include <optional>
 
 // The drill of the weakest questions, by a Leitner rule of five boxes.
-// Replaying the learner's history in order, a wrong or hinted answer puts the
-// question into box 1 and a right one moves it up one box (5 at most). A
-// question is due again when it has waited its box's days since its last
-// answer: box 1 at once, then 1, 3, 7 and 14 days.
+// Replaying the learner's history in order:
+//  - box 0 holds a question never answered;
+//  - a wrong or hinted answer puts it into box 1, due again at once;
+//  - a right answer moves it up one box, from box 0 or 1 straight to box 2
+//    (5 at most), so a question answered right rests: 1 day in box 2, then
+//    3, 7 and 14 days in boxes 3, 4 and 5.
+// A drill asks the due questions first, box 1 before the rested ones and,
+// within a box, the longest overdue first; every fourth place, and every place
+// once the due ones run out, goes to a never-answered question drawn at
+// random; the questions still resting come last, soonest due first.
 namespace drill {
 
 inline constexpr int kBoxes = 5;
-inline constexpr std::array<int, kBoxes> kWaitDays{0, 1, 3, 7, 14};
+inline constexpr std::array<int, kBoxes> kWaitDays{0, 1, 3, 7, 14}; // by box 1..5
 
 struct Card {
     int box = 0; // 0: never answered
@@ -27,15 +34,12 @@ struct Card {
     bool due(const QDateTime& now) const;
 };
 
-using Cards = std::array<Card, 758>; // by question number
+using Cards = std::array<Card, bank::kQuestionCount + 1>; // by question number
 
 Cards replay(const QList<AnswerRecord>& history);
 
 // The questions of a drill of count questions, in the order to ask them,
-// from the questions the selection allows: due questions first, lower boxes
-// and longer waits before the others; one place in four, from the fourth on,
-// goes to a never-answered question drawn at random. When due and new
-// questions run out, those that are not due yet follow, soonest due first.
+// from the questions the selection allows, by the rule above.
 QList<int> DrillOrder(const Cards& cards, const BankIndex& index, const Selection& selection,
                       int count, const QDateTime& now, QRandomGenerator& generator);
 
