@@ -1,6 +1,7 @@
 // Writes result records and saves config.ini in a loop until it is killed,
 // saying on stdout what it has committed: "R <sequence>" after each record,
-// "C <generation>" after each save.
+// "C <generation>" after each save. A first sequence of "-" saves config.ini
+// only, as in a read-only folder where no record can be written.
 //   killdriver <folder> <first-sequence> <first-generation> [records]
 
 #include "killWorkload.h"
@@ -42,6 +43,14 @@ int main(int argc, char** argv) {
     const QString ini = QDir(folder).filePath(u"config.ini"_s);
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
 
+    if (args[2] == u"-"_s)
+        for (;;) {
+            QString saveError;
+            if (!config::save(ini, killtest::settings(generation), killtest::view(generation),
+                              &saveError))
+                return failure(saveError);
+            report('C', generation++);
+        }
     for (;; ++sequence) {
         StoreError error;
         if (!WriteResultRecord(folder, killtest::record(sequence), &error))

@@ -3,6 +3,7 @@
 // and interrupted writes, overlong texts.
 #include "base/jpegImage.h"
 #include "base/paths.h"
+#include "base/windows1250.h"
 #include "pointstest/protocolRecord.h"
 #include "results/purge.h"
 #include "results/resultRecord.h"
@@ -13,6 +14,7 @@
 #include "ui/staticText.h"
 
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -245,11 +247,48 @@ class SafetyTest : public QObject {
         QString error;
         QVERIFY2(config::save(config, Settings{}, ViewChoices{}, &error), qPrintable(error));
         QVERIFY(readFile(config).contains("Skupina=B\r\n"));
+        // Written in place, the file is cut to the shorter content after all.
+        QVERIFY(cp1250::writeLines(config, {u"[Skupina]"_s, u"Skupina=D"_s}, &error));
+        QCOMPARE(readFile(config), QByteArray("[Skupina]\r\nSkupina=D\r\n"));
         StoreError failure;
         QVERIFY(!WriteResultRecord(dir.path(), ResultRecord{}, &failure));
         QVERIFY2(failure.message().contains(u"Složka programu je jen pro čtení"_s),
                  qPrintable(failure.message()));
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    // A full disk: every save fails in Czech, naming why, and the old file
+    // stays whole. Needs a small file system of its own, which root can mount.
+    void fullDiskKeepsTheOldFile_data() {
+        QTest::addColumn<bool>("report"); // a saved report rather than config.ini
+        QTest::newRow("config.ini") << false;
+        QTest::newRow("saved report") << true;
+    }
+    void fullDiskKeepsTheOldFile() {
+        QFETCH(bool, report);
+        QTemporaryDir dir;
+        const QByteArray mount = dir.path().toLocal8Bit();
+        if (geteuid() != 0 ||
+            QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=64k"_s,
+                                           u"tmpfs"_s, dir.path()}) != 0)
+            QSKIP("no small file system can be mounted here");
+        const QString path = dir.filePath(report ? u"protokol.txt"_s : u"config.ini"_s);
+        const QByteArray old = "[Skupina]\r\nSkupina=C\r\n";
+        QVERIFY(writeFile(path, old));
+        QFile filler(dir.filePath(u"filler"_s));
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        while (filler.write(QByteArray(1024, 'x')) == 1024 && filler.flush()) {
+        }
+        filler.close();
+        QString error;
+        const bool saved =
+            report ? cp1250::writeLines(path, QStringList(200, u"Řádek protokolu"_s), &error)
+                   : config::save(path, Settings{}, ViewChoices{}, &error);
+        const QByteArray after = readFile(path);
+        QProcess::execute(u"umount"_s, {dir.path()});
+        QVERIFY(!saved);
+        QVERIFY2(error.contains(u"Disk je plný."_s), qPrintable(error));
+        QCOMPARE(after, old);
     }
 
     void emptyFileLeftByAKillBecomesTheEmptyTable() {

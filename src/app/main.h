@@ -91,6 +91,7 @@ class THlavniFormular : public QWidget {
     void M2OznacSpravneClick();
     void finishRun();
     void recordAnswer(bool right, bool hint);
+    QString historyError_; // the first failed write of the answer history in this run
     void askNextQuestion();
 
     AppPaths paths_;

@@ -14,6 +14,8 @@
 #include <QAction>
 #include <QKeyEvent>
 
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 RunKind THlavniFormular::runKind() const {
@@ -108,6 +110,8 @@ RecordOutcome THlavniFormular::storeResult(RunKind kind) {
 void THlavniFormular::finishRun() {
     const RunKind kind = runKind();
     const RecordOutcome outcome = storeResult(kind);
+    if (!historyError_.isEmpty())
+        msg::error(this, std::exchange(historyError_, QString()));
     TResult dialog(run_.state(), settings_, kind, outcome, this);
     centreOn(&dialog, this);
     if (dialog.ask() == TResult::Choice::Repeat) {
@@ -140,12 +144,15 @@ void THlavniFormular::M2OznacSpravneClick() {
 void THlavniFormular::recordAnswer(bool right, bool hint) {
     const AnswerKind kind =
         runKind() == RunKind::Examination ? AnswerKind::Examination : AnswerKind::Practice;
-    // The history is an extra: a failed write must not interrupt the run, so
-    // it is not reported; the run's own result record still tells its errors.
-    AppendAnswers(
-        paths_.userFolder,
-        {{settings_.activeProfile, run_.state().currentNumber, clock_(), right, hint, kind}},
-        nullptr);
+    // A failed write must not interrupt the run: the first failure is kept
+    // and told when the run ends.
+    StoreError error;
+    if (!AppendAnswers(
+            paths_.userFolder,
+            {{settings_.activeProfile, run_.state().currentNumber, clock_(), right, hint, kind}},
+            &error) &&
+        historyError_.isEmpty())
+        historyError_ = error.message(kHistoryNotStored);
 }
 
 void THlavniFormular::keyPressEvent(QKeyEvent* event) {

@@ -14,8 +14,10 @@ QByteArray encode(const QString& text);
 QString decode(const QByteArray& bytes);
 
 // Writes the lines, each ending in CR LF, and replaces the file only once
-// the whole content is written. On failure returns false with the system's
-// text in *error and leaves any old file as it was.
+// the whole content is written (in a read-only folder over a writable file,
+// in place, so that no kill empties it). On failure returns false with a
+// Czech reason and the system's text in *error and leaves any old file as it
+// was.
 bool writeLines(const QString& path, const QStringList& lines, QString* error);
 
 } // namespace cp1250

@@ -177,14 +177,16 @@ void TTestForm::btnVyhodnotitClick() {
         return;
     timer1_->stop();
     test_->evaluate(pcTest_->ticks());
-    // The answer history, like the practice's, never interrupts the test.
-    AppendAnswers(
+    StoreError historyError;
+    const bool historyStored = AppendAnswers(
         paths_.userFolder,
         pointsTestAnswers(settings_.activeProfile, test_->questions(), test_->score(), clock_()),
-        nullptr);
+        &historyError);
     const bool protocolOn = settings_.protocols[2];
     pVyhodnoceni_->ShowEvaluation(*test_, settings_.activeProfile, settings_.group, protocolOn);
     msg::info(this, test_->resultMessage());
+    if (!historyStored) // told after the result, which matters more
+        msg::error(this, historyError.message(kHistoryNotStored));
     if (protocolOn) {
         StoreError error;
         if (!WriteProtocol(paths_.userFolder,

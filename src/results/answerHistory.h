@@ -43,6 +43,10 @@ const TableSchema& answers(); // Odpovedi
 // Appends the answers to Odpovedi in the folder in one transaction, creating
 // the table and its index on Profil first when they do not exist yet.
 bool AppendAnswers(const QString& folder, const QList<AnswerRecord>& answers, StoreError* error);
+// What a failed append tells the learner, above the store's own reason.
+inline const QString kHistoryNotStored = QStringLiteral(
+    "Odpovědi se nepodařilo uložit do historie odpovědí, takže je cvičení nejslabších "
+    "otázek a předpověď testu na body nezapočítají.");
 
 // The profile's answers in the order they were given; an empty list when the
 // table does not exist yet. Damaged rows are skipped. Outcomes only fills in
