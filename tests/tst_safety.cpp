@@ -70,6 +70,15 @@ class SafetyTest : public QObject {
         QTest::newRow("untrusted list removes nothing")
             << false << three << QStringList() << QStringList{u"Default"_s} << u"Default"_s
             << QStringList();
+        QTest::newRow("no list read, created and removed")
+            << false << QStringList() << QStringList{u"Petr"_s, u"Eva"_s}
+            << QStringList{u"Default"_s, u"Eva"_s} << u"Default"_s << QStringList{u"Petr"_s};
+        QTest::newRow("no list read, created and never saved")
+            << false << QStringList() << QStringList{u"Petr"_s} << QStringList() << u"Petr"_s
+            << QStringList{u"Petr"_s};
+        QTest::newRow("untrusted list, created and removed")
+            << false << three << QStringList{u"Petr"_s} << QStringList{u"Default"_s}
+            << u"Default"_s << QStringList{u"Petr"_s};
         QTest::newRow("created, never saved") << true << three << QStringList{u"Petr"_s} << three
                                               << u"Petr"_s << QStringList{u"Petr"_s};
         QTest::newRow("created and saved")

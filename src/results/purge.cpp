@@ -30,10 +30,11 @@ void ProfileHistory::noteList(const QStringList& before, const QStringList& afte
 
 QStringList removedProfiles(const ProfileHistory& history, const QStringList& saved,
                             const QString& active) {
-    if (!history.listTrusted)
-        return {};
+    // Names created in the dialog are known even when no list was read at start.
+    const QStringList known =
+        history.listTrusted ? history.listedAtStart + history.created : history.created;
     QStringList removed;
-    for (const QString& name : history.listedAtStart + history.created) {
+    for (const QString& name : known) {
         if (name.trimmed().isEmpty() || listed(saved, name) || listed(removed, name))
             continue;
         const bool createdNow = listed(history.created, name);

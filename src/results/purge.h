@@ -18,11 +18,11 @@ struct ProfileHistory {
 
 // The profiles whose records go at close: known names missing from the saved
 // list. The active profile stays unless it was created and never saved. With
-// no trusted list, nothing goes.
+// no trusted list, only names created in the dialog are known.
 QStringList removedProfiles(const ProfileHistory& history, const QStringList& saved,
                             const QString& active);
 
-// Deletes from Vysledky and Protokoly the records of exactly these profiles
+// Deletes from Vysledky, Protokoly and Odpovedi the records of exactly these profiles
 // (names compared as the tables store them, cut to 30 characters). A table
 // that does not exist is skipped; an empty list touches nothing.
 bool PurgeRemovedProfiles(const QString& folder, const QStringList& profiles, StoreError* error);
