@@ -31,7 +31,8 @@ QString fixtureBank() {
         text += record(n, u"Otázka %1?"_s.arg(n),
                        n == 3 ? QStringList{u"První."_s, u"Druhá."_s, u"Třetí."_s}
                               : QStringList{u"První."_s, u"Druhá."_s, u"Třetí."_s, u"Čtvrtá."_s},
-                       n == 4 ? u"AB"_s : u"A"_s, n == 6 ? u"C"_s : u"ABCD"_s);
+                       n == 4 ? u"AB"_s : u"A"_s, n == 6 ? u"C"_s : u"ABCD"_s, QString(),
+                       n == 1 ? u"Proto je správně první."_s : QString());
     return text;
 }
 
@@ -249,6 +250,22 @@ class PracticeTest : public QObject {
         QCOMPARE(storedRecords(), 1);
         QCOMPARE(w_->currentMode(), Mode::Idle);
         QVERIFY(w_->run().state().order.isEmpty());
+    }
+
+    void theWhyAfterAWrongAnswerInPractice() {
+        startRun("M1Procvicovat", 2);
+        auto* note = in<StaticText>(w_.get(), "stPoznamka");
+        QTest::keyClick(w_.get(), Qt::Key_P); // nothing answered yet
+        QVERIFY(note->isHidden());
+        QTest::keyClick(w_.get(), Qt::Key_C);
+        QTest::keyClick(w_.get(), Qt::Key_Return);
+        QCOMPARE(in<QLabel>(w_.get(), "pSpravne")->text(), u"Špatně"_s);
+        QTest::keyClick(w_.get(), Qt::Key_P);
+        QVERIFY(!note->isHidden());
+        QCOMPARE(note->text(), u"Proto je správně první."_s);
+        waitForVerdictToGo();
+        QTest::keyClick(w_.get(), Qt::Key_Return); // the next question hides it again
+        QVERIFY(note->isHidden());
     }
 
     void examinationByKeyboard() {

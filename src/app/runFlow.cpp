@@ -89,6 +89,8 @@ void THlavniFormular::pOtazkyMouseDown() {
 }
 
 void THlavniFormular::askNextQuestion() {
+    mayExplain_ = false;
+    pOtazky_->showNote(false);
     pOtazky_->showMarks({});
     NextQuestion();
 }
@@ -129,6 +131,7 @@ void THlavniFormular::EvaluateAnswer() {
     if (!verdict)
         return;
     recordAnswer(!verdict->wrong, false);
+    mayExplain_ = verdict->wrong && mode_ == Mode::Practice;
     pOtazky_->showMarks(run_.marks());
     pOtazky_->showVerdict(verdict->wrong);
     pPomoc_->setSuccess(run_.state().successPercent);
@@ -160,9 +163,12 @@ void THlavniFormular::keyPressEvent(QKeyEvent* event) {
         return QWidget::keyPressEvent(event);
     const int key = event->key();
     // Letters and digits stand for the answers; Enter or Space confirms and
-    // goes on; N, apart from them, asks for the hint in practice.
+    // goes on; N, apart from them, asks for the hint in practice, and P shows
+    // the why after a wrong answer.
     if (key == Qt::Key_N && mode_ == Mode::Practice)
         M2OznacSpravneClick();
+    else if (key == Qt::Key_P && mayExplain_) // after a wrong answer in practice: the why
+        pOtazky_->showNote(true);
     else if (key >= Qt::Key_A && key <= Qt::Key_D)
         stAClick(key - Qt::Key_A);
     else if (key >= Qt::Key_1 && key <= Qt::Key_4)

@@ -292,6 +292,10 @@ void QuestionArea::setBrowsing(bool on) {
     stPoznamka_->setVisible(on);
 }
 
+void QuestionArea::showNote(bool on) {
+    stPoznamka_->setVisible(on && !record_.note.isEmpty());
+}
+
 void QuestionArea::browse(BrowseStep step) {
     const BrowseMove move = browseMove(eCisloO_->text(), step);
     if (!move.valid) {

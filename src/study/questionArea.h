@@ -42,6 +42,9 @@ class QuestionArea : public QFrame {
     QString caption() const;
     void startBrowsing();
     void setBrowsing(bool on);
+    // The why of the question on screen, below its answers (while browsing
+    // it is always there).
+    void showNote(bool on);
 
   signals:
     void answerClicked(int index); // left click on a letter or an answer
