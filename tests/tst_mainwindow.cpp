@@ -212,6 +212,7 @@ class MainWindowTest : public QObject {
                     "[Profily]\r\nPocet=1\r\n1=Jana\r\nAktivni=Jana\r\n");
         start();
         QVERIFY(!action("M1Procvicovat")->isEnabled() && !action("M1Zkouset")->isEnabled());
+        QVERIFY(!action("M1Nejslabsi")->isEnabled());
         QVERIFY(action("M1Prohlizet")->isEnabled() && action("M1Test")->isEnabled());
         QVERIFY(!child<QStatusBar>("StavovyRadek1")->isVisible());
         QVERIFY(!action("M1StavovyRadek")->isChecked());

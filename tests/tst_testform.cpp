@@ -179,6 +179,7 @@ class TestFormTest : public QObject {
         QCOMPARE(form_->windowTitle(), u"Test z předpisů o provozu na pozemních komunikacích"_s);
         QCOMPARE(form_->width(), 772);
         QCOMPARE(status(0), u"Uživatel: Jana"_s);
+        QCOMPARE(form_->findChild<QLabel*>(u"StavRadekPanel0"_s)->textFormat(), Qt::PlainText);
         QCOMPARE(status(1), u"Skupina: B"_s);
         QCOMPARE(status(2), u"Minimální potřeba bodů: 56"_s);
         QCOMPARE(status(3), u"Čas do konce: 30:00"_s);

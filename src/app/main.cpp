@@ -156,6 +156,7 @@ void THlavniFormular::showSettings() {
     M1Skupina_->setText(u"Zvolená skupina: "_s + settings_.group);
     M1Procvicovat_->setEnabled(settings_.anyCategory());
     M1Zkouset_->setEnabled(settings_.anyCategory());
+    M1Nejslabsi_->setEnabled(settings_.anyCategory()); // a drill draws from the same categories
 }
 
 void THlavniFormular::M1UlozitNastaveniClick() {

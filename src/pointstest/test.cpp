@@ -79,6 +79,7 @@ TTestForm::TTestForm(const Settings& settings, const AppPaths& paths, const Cloc
         panels_[i]->setFixedWidth(193);
         panels_[i]->setAlignment(Qt::AlignCenter);
         panels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panels_[i]->setTextFormat(Qt::PlainText); // a profile name is shown as typed
         stavRadek_->addWidget(panels_[i]);
     }
 
