@@ -2,6 +2,7 @@
 // bank checked against every content rule.
 #include "questions/bank.h"
 #include "questions/bankSource.h"
+#include "lawProvisions.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <map>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -500,6 +502,72 @@ class BankTest : public QObject {
                             all.summary()));
         // The same bound for reasons ("protože", "aby"), for the same cause.
         QVERIFY2(all.rightReasonRate() >= all.wrongReasonRate() / 2, qPrintable(all.summary()));
+    }
+
+    // Every question outside first aid names the provisions its key rests on:
+    // paragraphs the cited statute has, or signs the decree knows.
+    void realBankCitesTheLaw() {
+        static const QRegularExpression item(
+            uR"(^§ (\d+[a-z]?)(?: odst\. \d+)?(?: písm\. [a-z]{1,2}\))?(?: bod \d+)? (.+)$)"_s);
+        QStringList faults;
+        for (const SourceFile& file : realBank().files)
+            for (const SourceRecord& r : file.records) {
+                const bool firstAid = bank::categoryOf(r.question.number) == 4;
+                if (r.citation.isEmpty() && !firstAid)
+                    faults << u"%1: chybí PŘEDPIS"_s.arg(r.question.number);
+                for (const QString& part : r.citation.split(u"; "_s, Qt::SkipEmptyParts)) {
+                    if (part == u"příloha zákona č. 361/2000 Sb."_s ||
+                        (part.startsWith(u"značka "_s) && law::signCodes().contains(part.mid(7))) ||
+                        (firstAid && part.startsWith(u"doporučené postupy první pomoci"_s)))
+                        continue;
+                    const QRegularExpressionMatch m = item.match(part);
+                    const auto statute = law::paragraphs().find(m.captured(2));
+                    if (!m.hasMatch() || statute == law::paragraphs().end() ||
+                        !statute->second.contains(m.captured(1)))
+                        faults << u"%1: %2"_s.arg(r.question.number).arg(part);
+                }
+            }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+    }
+
+    // A hedge word must not tell the key: among the answers that carry one,
+    // the right ones stand near the bank's own share of right answers (a
+    // third with three answers), for every such word in at least ten answers.
+    void realBankHedgeWordsDoNotTellTheKey() {
+        const QStringList hedges{u"ledaže"_s, u"může"_s,  u"mohou"_s,    u"je-li to nutné"_s,
+                                 u"vždy"_s,   u"nikdy"_s, u"jen"_s,      u"pouze"_s,
+                                 u"výhradně"_s, u"zpravidla"_s, u"kdykoli"_s};
+        int answers = 0, right = 0;
+        std::map<QString, std::pair<int, int>> withWord; // right, all
+        for (const Question& q : realBank().questions())
+            for (int i = 0; i < 4; ++i) {
+                if (q.answers[i].isEmpty())
+                    continue;
+                const bool isRight = q.correct.contains(QChar(u'A' + i));
+                ++answers;
+                right += isRight;
+                for (const QString& h : hedges)
+                    if (QRegularExpression(u"(?<!\\w)"_s + QRegularExpression::escape(h) +
+                                               u"(?!\\w)"_s,
+                                           QRegularExpression::CaseInsensitiveOption |
+                                               QRegularExpression::UseUnicodePropertiesOption)
+                            .match(q.answers[i])
+                            .hasMatch()) {
+                        withWord[h].first += isRight;
+                        withWord[h].second += 1;
+                    }
+            }
+        const double base = double(right) / answers;
+        for (const auto& [word, counts] : withWord) {
+            if (counts.second < 10)
+                continue;
+            const double share = double(counts.first) / counts.second;
+            QVERIFY2(qAbs(share - base) <= 0.15,
+                     qPrintable(u"\"%1\": %2 správných z %3, v celé bance %4 %"_s.arg(word)
+                                    .arg(counts.first)
+                                    .arg(counts.second)
+                                    .arg(qRound(100 * base))));
+        }
     }
 
     void realBankUsesTheStatutesTermsAndForm() {
