@@ -138,9 +138,29 @@ class TestJunctions : public QObject {
                    "scene 1\narms N E S W\nmain W E\nsign S P4\nsign N P4\nuser a car S N\n"
                    "user b car W E\nend")
             << QStringLiteral("b a");
-        QTest::newRow("tram from the left without signs")
+        // A tram has no priority of its own (§ 22 odst. 2, § 21 odst. 5 and 7).
+        QTest::newRow("tram gives way to a car from its right")
             << QStringLiteral("scene 1\narms N E S W\nuser a car S N\nuser t tram W E\nend")
+            << QStringLiteral("a t");
+        QTest::newRow("tram turning left waits for oncoming car")
+            << QStringLiteral("scene 1\narms N E S W\nuser t tram S W\nuser a car N S\nend")
+            << QStringLiteral("a t");
+        QTest::newRow("left turn waits for oncoming tram")
+            << QStringLiteral("scene 1\narms N E S W\nuser a car S W\nuser t tram N S\nend")
             << QStringLiteral("t a");
+        QTest::newRow("left turn waits for tram in own direction")
+            << QStringLiteral("scene 1\narms N E S W\nuser a car S W\nuser t tram S N\nend")
+            << QStringLiteral("t a");
+        QTest::newRow("signalling tram turns across car beside it")
+            << QStringLiteral("scene 1\narms N E S W\nuser a car S N\nuser t tram S E signals\nend")
+            << QStringLiteral("t a");
+        QTest::newRow("turning tram without signal is not ranked")
+            << QStringLiteral("scene 1\narms N E S W\nuser a car S N\nuser t tram S E\nend")
+            << QStringLiteral("the rules do not rank");
+        QTest::newRow("tram and two cars waiting in a circle")
+            << QStringLiteral("scene 1\narms N E S W\nuser t tram W E\nuser a car S N\n"
+                              "user b car E S\nend")
+            << QStringLiteral("deadlock");
         QTest::newRow("tram on the side road waits")
             << QStringLiteral(
                    "scene 1\narms N E S W\nmain W E\nsign S P4\nsign N P4\nuser t tram S N\n"
@@ -237,7 +257,8 @@ class TestJunctions : public QObject {
             if (!u.inCircle) // a tram waits on its rails beside the lane
                 entries.insert(u.from * 2 + (u.kind == Kind::Tram ? 1 : 0));
             QVERIFY(!u.inCircle || s.roundabout);
-            QVERIFY(!(s.roundabout && u.kind == Kind::Tram)); // no rails round a roundabout
+            QVERIFY(!(s.roundabout && u.kind == Kind::Tram));         // no rails round a roundabout
+            QVERIFY2(!u.signalsTurn || turns(u), qPrintable(u.name)); // a signal announces a turn
         }
         QCOMPARE(names.size(), s.users.size());
         int waiting = 0;
@@ -272,6 +293,12 @@ class TestJunctions : public QObject {
                 QVERIFY2(q.text.contains(u.name.left(1).toUpper() + u.name.mid(1) +
                                          QStringLiteral(" vozidlo užívá")),
                          qPrintable(q.text));
+        // So is a signal of a turn, which the picture shows only as small lamps.
+        for (const User& u : s.users)
+            QVERIFY2(q.text.contains(u.name.left(1).toUpper() + u.name.mid(1) +
+                                     QStringLiteral(" dává znamení o změně směru jízdy")) ==
+                         u.signalsTurn,
+                     qPrintable(q.text));
 
         QCOMPARE(q.correct.size(), 1);
         const int correct = q.correct[0].unicode() - u'A';

@@ -306,6 +306,33 @@ Track roundTrack(const User& u) {
     return t;
 }
 
+// The direction indicators of a user who signals a turn: an amber lamp at the
+// front and at the back corner of the side it turns to, with short rays that
+// point away from the body along its length (a neighbour may stand beside it).
+QString blinkers(const User& u, QPointF body, QPointF facing, double length) {
+    const double side = u.to == rightOf(u.from) ? 1 : u.to == leftOf(u.from) ? -1 : 0;
+    if (side == 0)
+        return {};
+    QStringList parts{QStringLiteral("<g transform=\"translate(%1,%2) rotate(%3)\">")
+                          .arg(body.x(), 0, 'f', 1)
+                          .arg(body.y(), 0, 'f', 1)
+                          .arg(degrees(facing), 0, 'f', 1)};
+    for (double end : {1.0, -1.0}) {
+        const QPointF lamp(end * (length / 2 - 2), side * 4.6);
+        for (double spread : {-1.5, 0.0, 1.5})
+            parts << line(lamp + QPointF(end * 2.8, side * spread * 0.8),
+                          lamp + QPointF(end * 6, side * spread * 2),
+                          QStringLiteral("stroke=\"#ff9000\" stroke-width=\"1.2\" "
+                                         "stroke-linecap=\"round\""));
+        parts << QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"2.3\" fill=\"#ffa000\" "
+                                "stroke=\"#6a3a00\" stroke-width=\"0.5\"/>")
+                     .arg(lamp.x(), 0, 'f', 1)
+                     .arg(lamp.y(), 0, 'f', 1);
+    }
+    parts << QStringLiteral("</g>");
+    return parts.join(QLatin1Char('\n'));
+}
+
 void drawUser(const Scene& s, int index, Drawing& d) {
     const User& u = s.users[index];
     int sameExit = 0; // users leaving by one arm get arrows of different length
@@ -366,6 +393,8 @@ void drawUser(const Scene& s, int index, Drawing& d) {
                    .arg(body.x(), 0, 'f', 1)
                    .arg(body.y(), 0, 'f', 1)
                    .arg(degrees(facing), 0, 'f', 1);
+    if (u.signalsTurn)
+        d.users << blinkers(u, body, facing, length);
 }
 
 // The plate E2 under a priority sign: the main road thick, side roads thin.

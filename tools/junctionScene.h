@@ -52,7 +52,8 @@ struct User {
     QString name; // as the answers name it: "zelené", "tramvaj", "cyklista", ...
     Kind kind = Kind::Car;
     Arm from = N, to = N;
-    bool inCircle = false; // roundabout: already past its entry, before the next arm
+    bool inCircle = false;    // roundabout: already past its entry, before the next arm
+    bool signalsTurn = false; // gives the signal of a change of direction (a turning tram)
 };
 
 struct Scene {
@@ -115,7 +116,7 @@ inline QList<Scene> parseScenes(const QString& text, QString& error) {
             }
         } else if (key == QLatin1String("sign") && w.size() == 3 && armOf(w[1])) {
             open->signs[*armOf(w[1])] = w[2];
-        } else if (key == QLatin1String("user") && (w.size() == 5 || w.size() == 6)) {
+        } else if (key == QLatin1String("user") && w.size() >= 5 && w.size() <= 7) {
             User u;
             u.name = w[1];
             static const QStringList kinds{QStringLiteral("car"), QStringLiteral("tram"),
@@ -127,10 +128,13 @@ inline QList<Scene> parseScenes(const QString& text, QString& error) {
             u.kind = Kind(kind);
             u.from = *from;
             u.to = *to;
-            if (w.size() == 6) {
-                if (w[5] != QLatin1String("incircle"))
+            for (int k = 5; k < w.size(); ++k) {
+                if (w[k] == QLatin1String("incircle") && !u.inCircle)
+                    u.inCircle = true;
+                else if (w[k] == QLatin1String("signals") && !u.signalsTurn)
+                    u.signalsTurn = true;
+                else
                     return bad(QStringLiteral("unknown user flag"));
-                u.inCircle = true;
             }
             open->users << u;
         } else {
