@@ -1,5 +1,8 @@
 // The help window, the handbook's facts and the about window.
 #include "base/paths.h"
+#include "pointstest/protocolRecord.h"
+#include "results/answerHistory.h"
+#include "results/resultRecord.h"
 #include "info/napovedaHTML.h"
 #include "info/oaplikaci.h"
 #include "pointstest/testPlan.h"
@@ -76,6 +79,19 @@ struct Clicks {
 class InfoTest : public QObject {
     Q_OBJECT
   private slots:
+    // Every table the program keeps is in the handbook's list of files and in
+    // its backup advice, so a learner who follows it loses nothing.
+    void handbookNamesEveryStoredTable() {
+        const QString html = handbook();
+        const qsizetype backup = html.indexOf(u"zálohovat"_s);
+        QVERIFY(backup > 0);
+        for (const TableSchema* table : {&schemas::results(), &schemas::protocols(), &schemas::answers()}) {
+            QVERIFY2(html.contains(u"<td>"_s + table->fileName() + u"</td>"_s),
+                     qPrintable(table->fileName()));
+            QVERIFY2(html.indexOf(table->fileName(), backup) > backup, qPrintable(table->fileName()));
+        }
+    }
+
     void initTestCase() {
         installFontSubstitutes();
         QVERIFY2(!handbook().isEmpty(), "the program folder has no Help/index.htm");
