@@ -74,7 +74,8 @@ const TableSchema& protocols() {
                                      {u"Body"_s, FieldType::Memo},
                                      {u"Odpoved"_s, FieldType::Memo},
                                      {u"SpravnaOdpoved"_s, FieldType::Memo},
-                                     {u"SkutCis"_s, FieldType::Memo}}};
+                                     {u"SkutCis"_s, FieldType::Memo}},
+                                    {u"Profil"_s}};
     return schema;
 }
 

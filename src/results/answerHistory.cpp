@@ -70,7 +70,8 @@ const TableSchema& answers() {
                                      {u"DatumACas"_s, FieldType::Text, 19},
                                      {u"Spravne"_s, FieldType::Integer},
                                      {u"Napoveda"_s, FieldType::Integer},
-                                     {u"TypTestu"_s, FieldType::Text, 15}}};
+                                     {u"TypTestu"_s, FieldType::Text, 15}},
+                                    {u"Profil"_s}};
     return schema;
 }
 } // namespace schemas
@@ -115,8 +116,7 @@ bool AppendAnswers(const QString& folder, const QList<AnswerRecord>& answers, St
     for (const AnswerRecord& a : answers)
         rows << a.toRow();
     TableStore store(schemas::answers(), folder);
-    if (store.open(TableStore::Mode::CreateIfMissing) && store.ensureIndex({u"Profil"_s}) &&
-        store.insert(rows))
+    if (store.open(TableStore::Mode::CreateIfMissing) && store.insert(rows))
         return true;
     if (error)
         *error = store.error();
@@ -130,7 +130,7 @@ std::optional<QList<AnswerRecord>> ReadAnswers(const QString& folder, const QStr
     TableStore store(schemas::answers(), folder);
     const QList<Condition> mine{{u"Profil"_s, Condition::Op::Equal, profile}};
     std::optional<QList<AnswerRecord>> answers;
-    if (store.open(TableStore::Mode::Existing) && store.ensureIndex({u"Profil"_s})) {
+    if (store.open(TableStore::Mode::Existing) && store.ensureIndex(schemas::answers().index)) {
         if (detail == AnswerDetail::Outcomes) {
             if (const auto rows = store.fields(mine, {u"Cislo"_s, u"Spravne"_s, u"Napoveda"_s})) {
                 answers.emplace();

@@ -17,14 +17,17 @@ enum class Lookup { Found, Gone, Failed };
 // all of them removed at once. Record needs a static fromRow(const Row&).
 template <typename Record> class RecordTable {
   public:
-    RecordTable(const TableSchema& schema, const QString& folder, const QStringList& indexed)
-        : schema_(schema), folder_(folder), indexed_(indexed), store_(schema, folder) {}
+    RecordTable(const TableSchema& schema, const QString& folder)
+        : schema_(schema), folder_(folder), store_(schema, folder) {}
 
     bool exists() const { return TableStore::fileExists(schema_, folder_); }
     QString filePath() const { return store_.filePath(); }
     // Opens the existing table for reading and writing, which also rolls back
-    // what a write killed half-way left behind; lists read through the index.
-    bool open() { return store_.open(TableStore::Mode::Existing) && store_.ensureIndex(indexed_); }
+    // what a write killed half-way left behind; lists read through the index
+    // (made here too for a table written before tables carried it).
+    bool open() {
+        return store_.open(TableStore::Mode::Existing) && store_.ensureIndex(schema_.index);
+    }
     bool remove(qint64 key) { return store_.removeKeys({key}).has_value(); }
     const StoreError& error() const { return store_.error(); }
 
@@ -56,6 +59,5 @@ template <typename Record> class RecordTable {
   private:
     const TableSchema& schema_;
     QString folder_;
-    QStringList indexed_;
     TableStore store_;
 };

@@ -84,7 +84,8 @@ const TableSchema& results() {
                                      {u"SpatneCisla"_s, FieldType::Memo},
                                      {u"SNapovedou"_s, FieldType::Integer},
                                      {u"SNapovedouCisla"_s, FieldType::Memo},
-                                     {u"Uspesnost"_s, FieldType::Integer}}};
+                                     {u"Uspesnost"_s, FieldType::Integer}},
+                                    {u"Profil"_s, u"TypTestu"_s}};
     return schema;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // Field kinds of the program's tables. Dates and times are stored as
 // ISO-8601 text, memos as unbounded text.
@@ -16,6 +17,9 @@ struct Field {
 struct TableSchema {
     QString name; // table name; its file is name + ".DB"
     QList<Field> fields;
+    // The fields of the index the lists and the purge read through; made with
+    // the table, so a table never grows large without it.
+    QStringList index = {};
 
     int indexOf(const QString& field) const;
     QString fileName() const { return name + QStringLiteral(".DB"); }

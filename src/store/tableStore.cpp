@@ -267,7 +267,7 @@ bool TableStore::checkOrCreateTable(Mode mode) {
         if (!query.exec(u"CREATE TABLE "_s + quoted(schema_.name) + u" ("_s + defs.join(u", "_s) +
                         u")"_s))
             return fail(query.lastError());
-        return true;
+        return schema_.index.isEmpty() || ensureIndex(schema_.index);
     }
     QStringList expected;
     for (const Field& f : schema_.fields)
