@@ -113,7 +113,10 @@ void shot(const QString& folder, const QString& profile, const BankIndex& index,
     view.show();
     QApplication::processEvents();
     view.grab().save(file);
-    std::printf("%s\n", qPrintable(file));
+    if (progress.forecast)
+        std::printf("%s: %d answers, forecast %s, %.1f points on average\n", qPrintable(file),
+                    progress.answers, qPrintable(chanceText(progress.forecast->probability())),
+                    progress.forecast->meanPoints);
 }
 } // namespace
 
@@ -130,10 +133,15 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments();
     if (args.size() > 2 && args[1] == u"--shots"_s) {
         QDir().mkpath(args[2]);
-        if (!store(dir.path(), learn(u"Jana Nováková"_s, *index, 3000, 40, generator)))
-            return 1;
-        shot(dir.path(), u"Jana Nováková"_s, *index, QDir(args[2]).filePath(u"pokrok.png"_s));
-        shot(dir.path(), u"Nový"_s, *index, QDir(args[2]).filePath(u"pokrok-prazdny.png"_s));
+        // The forecast as practice grows: none, a first evening, a week, weeks.
+        for (const auto& [answers, days] : {std::pair{100, 1}, {400, 7}, {3000, 40}}) {
+            const QString profile = u"Jana %1"_s.arg(answers);
+            if (!store(dir.path(), learn(profile, *index, answers, days, generator)))
+                return 1;
+            shot(dir.path(), profile, *index,
+                 QDir(args[2]).filePath(u"pokrok-%1.png"_s.arg(answers)));
+        }
+        shot(dir.path(), u"Nový"_s, *index, QDir(args[2]).filePath(u"pokrok-0.png"_s));
         return 0;
     }
 

@@ -177,12 +177,14 @@ class BarLabels : public QObject {
         labels_.clear();
         for (int row = 0; row < percents_.size(); ++row) {
             int start = 0;
-            for (int value : percents_[row]) {
+            for (int part = 0; part < percents_[row].size(); ++part) {
+                const int value = percents_[row][part];
                 const QPointF a = chart_->mapToPosition(QPointF(start, row), series_);
                 const QPointF b = chart_->mapToPosition(QPointF(start + value, row), series_);
                 start += value;
                 auto* label = new QGraphicsSimpleTextItem(u"%1 %"_s.arg(value), chart_);
-                label->setBrush(Qt::white);
+                label->setBrush(part == 2 ? Qt::black : Qt::white); // dark on the grey part
+                label->setZValue(100);                               // above the bars
                 const QRectF box = label->boundingRect();
                 if (value == 0 || box.width() + 4 > b.x() - a.x()) {
                     delete label;
