@@ -7,8 +7,12 @@
 
 #include <QDate>
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -54,6 +58,36 @@ class StoreTest : public QObject {
         QCOMPARE(r[3].toTime(), QTime(10, 15, 30));
         QCOMPARE(r[7].toInt(), 3);
         QCOMPARE(r[8].toString(), u"12, 45"_s);
+    }
+
+    void damagedNumbersNeverWrapRound_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("read");
+        QTest::newRow("past the top") << u"2147483648"_s << std::numeric_limits<int>::max();
+        QTest::newRow("far below") << u"-99999999999"_s << std::numeric_limits<int>::min();
+        QTest::newRow("not a number") << u"x"_s << 0;
+    }
+    void damagedNumbersNeverWrapRound() {
+        QFETCH(QString, stored);
+        QFETCH(int, read);
+        QTemporaryDir dir;
+        {
+            TableStore store(schemas::results(), dir.path());
+            QVERIFY(store.open(TableStore::Mode::CreateIfMissing));
+            QVERIFY(store.insert({resultRow(u"Jana"_s, 3)}));
+        }
+        {
+            auto db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"damage"_s);
+            db.setDatabaseName(dir.filePath(u"Vysledky.DB"_s));
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            QVERIFY(q.exec(u"UPDATE Vysledky SET Uspesnost = "_s +
+                           (stored == u"x"_s ? u"'x'"_s : stored)));
+        }
+        QSqlDatabase::removeDatabase(u"damage"_s);
+        TableStore store(schemas::results(), dir.path());
+        QVERIFY(store.open(TableStore::Mode::ReadOnly));
+        QCOMPARE(store.select()->first().last().toInt(), read);
     }
 
     void cutsTextsToTheirFieldSize() {

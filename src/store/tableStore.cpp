@@ -11,6 +11,9 @@
 #include <QSqlRecord>
 #include <QTime>
 
+#include <algorithm>
+#include <limits>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -46,8 +49,9 @@ QVariant toStored(const Field& field, const QVariant& value) {
 
 QVariant fromStored(const Field& field, const QVariant& value) {
     switch (field.type) {
-    case FieldType::Integer:
-        return value.toInt();
+    case FieldType::Integer: // a damaged field's huge number stays huge, never wraps round
+        return int(std::clamp<qlonglong>(value.toLongLong(), std::numeric_limits<int>::min(),
+                                         std::numeric_limits<int>::max()));
     case FieldType::Date:
         return QDate::fromString(value.toString(), Qt::ISODate);
     case FieldType::Time:
