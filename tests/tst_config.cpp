@@ -158,6 +158,15 @@ class ConfigTest : public QObject {
         QTest::newRow("count too large")
             << QByteArray("[Profily]\nPocet=500\n1=Eva\n[Skupina]\nSkupina=T\n")
             << QStringList{u"Eva"_s} << u"Default"_s << false << u"T"_s << QString();
+        QByteArray many = b + "[Profily]\nPocet=32\nAktivni=P1\n";
+        QStringList thirty;
+        for (int i = 1; i <= 32; ++i) {
+            many += "%1=P%1\n"_ba.replace("%1", QByteArray::number(i));
+            if (i <= kMaxProfiles)
+                thirty << u"P%1"_s.arg(i);
+        }
+        QTest::newRow("more names than the program keeps")
+            << many << thirty << u"P1"_s << false << u"B"_s << u"víc než 30 profilů"_s;
         QTest::newRow("empty name")
             << b + "[Profily]\nPocet=2\n1=\n2=Eva\nAktivni=\n"
             << QStringList{u"Eva"_s} << u"Default"_s << false << u"B"_s << QString();

@@ -23,6 +23,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 
 using namespace Qt::StringLiterals;
 using testing::in;
@@ -390,6 +391,9 @@ class TestTabTest : public QObject {
         QString filter, name;
         QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
         bool boxSeen = false;
+        QStringList types, dates;
+        QTemporaryDir folder;
+        QDir(folder.path()).mkdir(u"slozka"_s);
         testing::onNextModal([&](QWidget* modal) {
             if (qobject_cast<QMessageBox*>(modal))
                 boxSeen = true;
@@ -399,11 +403,22 @@ class TestTabTest : public QObject {
             name = dialog->objectName();
             mode = dialog->acceptMode();
             filter = dialog->nameFilters().join(u';');
+            // The file list speaks Czech: a folder's type and a Czech date.
+            dialog->setDirectory(folder.path());
+            if (auto* list = dialog->findChild<QTreeView*>(u"treeView"_s)) {
+                QTest::qWaitFor([&] { return list->model()->rowCount(list->rootIndex()) > 0; });
+                const QModelIndex first = list->model()->index(0, 0, list->rootIndex());
+                types << first.siblingAtColumn(2).data().toString();
+                dates << first.siblingAtColumn(3).data().toString();
+            }
             dialog->reject();
             return true;
         });
         in<QPushButton>(&report, "btnUloz")->click();
         QCOMPARE(name, u"SaveDialog1"_s);
+        QVERIFY2(types.value(0) == u"Složka"_s, qPrintable(types.join(u',')));
+        QVERIFY2(QRegularExpression(u"^\\d{2}\\.\\d{2}\\.\\d{2} "_s).match(dates.value(0)).hasMatch(),
+                 qPrintable(dates.join(u',')));
         QCOMPARE(mode, QFileDialog::AcceptSave);
         QCOMPARE(filter, u"Textové soubory (*.txt)"_s);
         QVERIFY(!boxSeen);

@@ -7,6 +7,8 @@
 #include "ui/widgets.h"
 
 #include <QDir>
+#include "ui/czechFileModel.h"
+
 #include <QFileDialog>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -32,6 +34,8 @@ QString TTestDetailForm::chooseSaveFile(QWidget* parent) {
     // existing file without asking; a question about the chosen name itself
     // would ask about the wrong file.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setOption(QFileDialog::DontUseNativeDialog); // our own Czech file list below
+    dialog.setProxyModel(new CzechFileModel(&dialog));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().front();

@@ -76,7 +76,7 @@ bool hasProgramSection(const IniFile& ini) {
 
 // Reads the profile list; trusted only when every name the count promises is
 // there, non-empty, and no numbered name stands beyond it.
-bool readProfiles(const Reader& r, Settings& s) {
+bool readProfiles(const Reader& r, const QString& path, Settings& s, QStringList& problems) {
     const auto count = r.number(kProfileSection, u"Pocet"_s);
     bool trusted = count && *count >= 1 && *count <= kMaxProfiles;
     const int wanted = std::clamp(count.value_or(1), 1, kMaxProfiles);
@@ -92,6 +92,12 @@ bool readProfiles(const Reader& r, Settings& s) {
     }
     if (r.text(kProfileSection, QString::number(wanted + 1)))
         trusted = false;
+    // Names past the program's limit cannot be kept; say so before a save drops them.
+    if (r.text(kProfileSection, QString::number(kMaxProfiles + 1)))
+        problems << u"Soubor %1 uvádí víc než %2 profilů; program jich spravuje nejvýše %2. "
+                    u"Uložením nastavení se další jména ze seznamu vypustí, jejich výsledky "
+                    u"však zůstanou uloženy."_s.arg(fileName(path))
+                        .arg(kMaxProfiles);
     if (names.isEmpty())
         names << kDefaultProfile;
     s.profiles = {};
@@ -156,7 +162,7 @@ Loaded load(const QString& path) {
         s.protocols[i] = r.flag(kProtocolSection, keys[7 + i]);
     loaded.view.statusBar = r.flag(kViewSection, kStatusBarKey);
     loaded.view.sequential = r.flag(kViewSection, kOrderKey);
-    loaded.profileListTrusted = readProfiles(r, s);
+    loaded.profileListTrusted = readProfiles(r, path, s, loaded.problems);
     if (loaded.readOnly)
         loaded.problems << u"Soubor %1 je jen pro čtení: nastavení se z něj načte, ale uložit ho "
                            u"nepůjde."_s.arg(fileName(path));
