@@ -4,13 +4,13 @@
 // With "--shots <folder>" it saves pictures of the view for a learner of a
 // few weeks and for a new profile instead.
 #include "benchStats.h"
-#include "pointstest/protocolRecord.h"
-#include "questions/bank.h"
-#include "questions/questionTable.h"
-#include "results/pokrok.h"
-#include "results/resultRecord.h"
-#include "settings/settings.h"
-#include "ui/fonts.h"
+#include "core/records/protocolRecord.h"
+#include "core/questions/bank.h"
+#include "core/questions/questionTable.h"
+#include "gui/results/progressWindow.h"
+#include "core/records/resultRecord.h"
+#include "core/settings/settings.h"
+#include "gui/ui/fonts.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,12 +3,12 @@
 // With "--shots <folder>" it also saves pictures of a junction page, the
 // evaluation page and a review for a look by eye.
 #include "benchStats.h"
-#include "pointstest/evaluationPage.h"
-#include "pointstest/test.h"
-#include "pointstest/testPages.h"
-#include "questions/bank.h"
-#include "questions/questionTable.h"
-#include "ui/fonts.h"
+#include "gui/pointstest/evaluationPage.h"
+#include "gui/pointstest/pointsTestWindow.h"
+#include "gui/pointstest/testPages.h"
+#include "core/questions/bank.h"
+#include "core/questions/questionTable.h"
+#include "gui/ui/fonts.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -5,12 +5,12 @@
 // the temporary folder and reused. With "--shots <folder>" it saves
 // pictures of the list and the report and prints the report to a PDF.
 #include "benchStats.h"
-#include "results/protocolsTable.h"
-#include "results/testReport.h"
-#include "results/testdetail.h"
-#include "results/testtab.h"
-#include "ui/fonts.h"
-#include "ui/translations.h"
+#include "core/records/protocolsTable.h"
+#include "core/pointstest/testReport.h"
+#include "gui/results/protocolReportDialog.h"
+#include "gui/results/protocolListDialog.h"
+#include "gui/ui/fonts.h"
+#include "gui/ui/translations.h"
 
 #include <QApplication>
 #include <QDir>

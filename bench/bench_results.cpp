@@ -6,13 +6,13 @@
 // With "--shots <folder>" it saves pictures of the browser and of the two
 // layouts of the detail instead.
 #include "benchStats.h"
-#include "results/keyedListModel.h"
-#include "results/podrobnosti.h"
-#include "results/protokol.h"
-#include "results/purge.h"
-#include "results/resultsTable.h"
-#include "settings/settings.h"
-#include "ui/fonts.h"
+#include "core/records/keyedListModel.h"
+#include "gui/results/resultDetailDialog.h"
+#include "gui/results/resultListDialog.h"
+#include "core/records/purge.h"
+#include "core/records/resultsTable.h"
+#include "core/settings/settings.h"
+#include "gui/ui/fonts.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 // Counting the selectable set, the slowest random draw, and the purge at close.
 #include "benchStats.h"
-#include "pointstest/protocolRecord.h"
-#include "questions/questionTable.h"
-#include "questions/selection.h"
-#include "results/purge.h"
-#include "results/resultRecord.h"
+#include "core/records/protocolRecord.h"
+#include "core/questions/questionTable.h"
+#include "core/questions/selection.h"
+#include "core/records/purge.h"
+#include "core/records/resultRecord.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -1,10 +1,10 @@
 // Shows every question of the real bank in the question area, as browsing does.
-#include "base/paths.h"
+#include "core/base/paths.h"
 #include "benchStats.h"
-#include "questions/bank.h"
-#include "questions/questionTable.h"
-#include "study/questionArea.h"
-#include "ui/fonts.h"
+#include "core/questions/bank.h"
+#include "core/questions/questionTable.h"
+#include "gui/study/questionArea.h"
+#include "gui/ui/fonts.h"
 
 #include <QApplication>
 

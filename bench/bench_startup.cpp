@@ -1,7 +1,7 @@
 // The pieces of start-up and of saving: config.ini and the question table.
 #include "benchStats.h"
-#include "questions/questionTable.h"
-#include "settings/configFile.h"
+#include "core/questions/questionTable.h"
+#include "core/settings/configFile.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

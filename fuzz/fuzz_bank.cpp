@@ -3,7 +3,7 @@
 // unchanged when written out again in the same format.
 
 #include "fuzzSupport.h"
-#include "questions/bankSource.h"
+#include "core/questions/bankSource.h"
 
 #include <QSet>
 #include <QStringList>

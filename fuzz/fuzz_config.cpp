@@ -3,7 +3,7 @@
 // same bytes.
 
 #include "fuzzSupport.h"
-#include "settings/configFile.h"
+#include "core/settings/configFile.h"
 
 #include <QStringList>
 

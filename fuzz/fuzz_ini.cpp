@@ -2,7 +2,7 @@
 // keeps every section's keys and values.
 
 #include "fuzzSupport.h"
-#include "settings/iniFile.h"
+#include "core/settings/iniFile.h"
 
 #include <QStringDecoder>
 

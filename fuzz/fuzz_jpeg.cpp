@@ -8,9 +8,9 @@
 #include "fuzzSupport.h"
 
 #if __has_include("base/jpegImage.h")
-#include "base/jpegImage.h"
+#include "core/base/jpegImage.h"
 #else
-#include "base/jpegImage.h"
+#include "core/base/jpegImage.h"
 #endif
 
 #include <random>

@@ -2,8 +2,8 @@
 // results table's question lists (parseNumberList), against a plain reference.
 
 #include "fuzzSupport.h"
-#include "results/resultRecord.h"
-#include "settings/iniFile.h"
+#include "core/records/resultRecord.h"
+#include "core/settings/iniFile.h"
 
 #include <QRegularExpression>
 #include <QStringList>

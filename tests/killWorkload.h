@@ -3,8 +3,8 @@
 // What the kill driver writes, derived from a sequence number or a generation
 // alone, so that the test that kills it knows every byte to expect.
 
-#include "results/resultRecord.h"
-#include "settings/settings.h"
+#include "core/records/resultRecord.h"
+#include "core/settings/settings.h"
 
 #include <QDateTime>
 

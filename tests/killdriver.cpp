@@ -5,7 +5,7 @@
 //   killdriver <folder> <first-sequence> <first-generation> [records]
 
 #include "killWorkload.h"
-#include "settings/configFile.h"
+#include "core/settings/configFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

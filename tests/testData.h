@@ -2,11 +2,11 @@
 // Widget-free helpers shared by the test programs: fixture banks, pictures
 // and stored records.
 
-#include "pointstest/protocolRecord.h"
-#include "questions/bankSource.h"
-#include "questions/questionTable.h"
-#include "results/resultRecord.h"
-#include "store/tableStore.h"
+#include "core/records/protocolRecord.h"
+#include "core/questions/bankSource.h"
+#include "core/questions/questionTable.h"
+#include "core/records/resultRecord.h"
+#include "core/store/tableStore.h"
 
 #include <QDateTime>
 #include <QDir>

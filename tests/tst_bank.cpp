@@ -1,7 +1,7 @@
 // The question bank: its fixed vocabulary, the source reader, and the real
 // bank checked against every content rule.
-#include "questions/bank.h"
-#include "questions/bankSource.h"
+#include "core/questions/bank.h"
+#include "core/questions/bankSource.h"
 #include "lawProvisions.h"
 
 #include <QDir>

@@ -1,12 +1,12 @@
 // Browsing the bank: question layout, pictures, the retired notice and the
 // browse box.
-#include "app/main.h"
-#include "base/jpegImage.h"
-#include "base/textLines.h"
-#include "study/questionArea.h"
+#include "gui/app/mainWindow.h"
+#include "core/base/jpegImage.h"
+#include "core/base/textLines.h"
+#include "gui/study/questionArea.h"
 #include "testSupport.h"
-#include "ui/fonts.h"
-#include "ui/staticText.h"
+#include "gui/ui/fonts.h"
+#include "gui/ui/staticText.h"
 
 #include <QAction>
 #include <QLabel>

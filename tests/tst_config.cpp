@@ -1,6 +1,6 @@
 // config.ini: the ini format and the Settings read from and written to it.
-#include "settings/configFile.h"
-#include "settings/iniFile.h"
+#include "core/settings/configFile.h"
+#include "core/settings/iniFile.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,5 +1,5 @@
 // The drill of the weakest questions: the Leitner boxes and the order of a drill.
-#include "study/drill.h"
+#include "core/study/drill.h"
 
 #include <QtTest>
 

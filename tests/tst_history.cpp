@@ -1,8 +1,8 @@
 // The answer history: its table, its records, the purge of a removed
 // profile, and the answers a scored points test leaves.
-#include "results/answerHistory.h"
-#include "results/purge.h"
-#include "results/resultRecord.h"
+#include "core/records/answerHistory.h"
+#include "core/records/purge.h"
+#include "core/records/resultRecord.h"
 #include "testData.h"
 
 #include <QTemporaryDir>

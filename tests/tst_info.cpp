@@ -1,15 +1,15 @@
 // The help window, the handbook's facts and the about window.
-#include "base/paths.h"
-#include "pointstest/protocolRecord.h"
-#include "results/answerHistory.h"
-#include "results/resultRecord.h"
-#include "info/napovedaHTML.h"
-#include "info/oaplikaci.h"
-#include "pointstest/testPlan.h"
-#include "questions/bank.h"
-#include "settings/profiles.h"
-#include "settings/settings.h"
-#include "ui/fonts.h"
+#include "core/base/paths.h"
+#include "core/records/protocolRecord.h"
+#include "core/records/answerHistory.h"
+#include "core/records/resultRecord.h"
+#include "gui/info/handbookWindow.h"
+#include "gui/info/aboutDialog.h"
+#include "core/questions/testPlan.h"
+#include "core/questions/bank.h"
+#include "core/settings/profiles.h"
+#include "core/settings/settings.h"
+#include "gui/ui/fonts.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // data/krizovatky/scenes.txt is ordered by the priority rules of junctionRules.h,
 // and the question drawn from it must say exactly that order and nothing else.
 #include "junctionRules.h"
-#include "questions/bankSource.h"
+#include "core/questions/bankSource.h"
 
 #include <QFile>
 #include <QRegularExpression>

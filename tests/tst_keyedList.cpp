@@ -1,5 +1,5 @@
 // The keyed list model: pages on demand, keys kept per row, failures told.
-#include "results/keyedListModel.h"
+#include "core/records/keyedListModel.h"
 
 #include <QTest>
 

@@ -7,9 +7,9 @@
 // the seed of the moments.
 
 #include "killWorkload.h"
-#include "settings/configFile.h"
+#include "core/settings/configFile.h"
 
-#include "store/tableStore.h"
+#include "core/store/tableStore.h"
 
 #include <QDir>
 #include <QFile>

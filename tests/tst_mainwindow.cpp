@@ -1,11 +1,11 @@
 // The main window: idle state, menus, modes, saving the settings and closing.
-#include "app/main.h"
-#include "pointstest/protocolRecord.h"
-#include "results/resultRecord.h"
-#include "study/helpPanel.h"
-#include "study/questionArea.h"
+#include "gui/app/mainWindow.h"
+#include "core/records/protocolRecord.h"
+#include "core/records/resultRecord.h"
+#include "gui/study/helpPanel.h"
+#include "gui/study/questionArea.h"
 #include "testSupport.h"
-#include "ui/fonts.h"
+#include "gui/ui/fonts.h"
 
 #include <QAction>
 #include <QLabel>

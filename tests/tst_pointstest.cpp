@@ -1,9 +1,9 @@
 // The points test without a window: plan, minimum points, drawing, scoring,
 // time texts, the result message and the stored protocol.
-#include "pointstest/pointsTest.h"
-#include "pointstest/testLayout.h"
-#include "pointstest/testTime.h"
-#include "questions/bank.h"
+#include "core/pointstest/pointsTest.h"
+#include "core/pointstest/testLayout.h"
+#include "core/pointstest/testTime.h"
+#include "core/questions/bank.h"
 
 #include <QFile>
 #include <QRandomGenerator>

@@ -1,8 +1,8 @@
 // The delivered question bank can fill a points test for every licence group,
 // so an edit of its content can never make the test undrawable.
-#include "pointstest/testDraw.h"
-#include "questions/bank.h"
-#include "questions/questionTable.h"
+#include "core/pointstest/testDraw.h"
+#include "core/questions/bank.h"
+#include "core/questions/questionTable.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -1,13 +1,13 @@
 // The progress view: the forecast by the points test's own composition, the
 // categories by the last answers, the window, and the two new commands of
 // the main window with the history they write.
-#include "app/main.h"
-#include "pointstest/testPlan.h"
-#include "questions/bank.h"
-#include "results/pokrok.h"
-#include "results/resultRecord.h"
-#include "study/dotaz.h"
-#include "study/questionArea.h"
+#include "gui/app/mainWindow.h"
+#include "core/questions/testPlan.h"
+#include "core/questions/bank.h"
+#include "gui/results/progressWindow.h"
+#include "core/records/resultRecord.h"
+#include "gui/study/runStartDialog.h"
+#include "gui/study/questionArea.h"
 #include "testSupport.h"
 
 #include <QAction>

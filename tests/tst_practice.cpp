@@ -1,13 +1,13 @@
 // Practice and examination from the menu to the stored record and a repeat.
-#include "app/main.h"
-#include "results/vyhodnoceni.h"
-#include "study/dotaz.h"
-#include "study/helpPanel.h"
-#include "study/questionArea.h"
+#include "gui/app/mainWindow.h"
+#include "gui/study/runResultDialog.h"
+#include "gui/study/runStartDialog.h"
+#include "gui/study/helpPanel.h"
+#include "gui/study/questionArea.h"
 #include "testSupport.h"
-#include "ui/fonts.h"
-#include "ui/keyGrace.h"
-#include "ui/staticText.h"
+#include "gui/ui/fonts.h"
+#include "gui/ui/keyGrace.h"
+#include "gui/ui/staticText.h"
 
 #include <QAction>
 #include <QApplication>

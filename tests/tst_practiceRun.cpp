@@ -1,7 +1,7 @@
 // A practice or examination run through its verbs alone, with no window.
-#include "results/resultRecord.h"
-#include "settings/settings.h"
-#include "study/practiceRun.h"
+#include "core/records/resultRecord.h"
+#include "core/settings/settings.h"
+#include "core/study/practiceRun.h"
 
 #include <QTest>
 

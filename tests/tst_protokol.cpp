@@ -1,13 +1,13 @@
 // The results browser: who sees which results, deleting one or all, the
 // missing or damaged table, and a re-examination chosen in the detail that
 // runs in the main window and gives the learner's group back.
-#include "app/main.h"
-#include "results/podrobnosti.h"
-#include "results/protokol.h"
-#include "results/vyhodnoceni.h"
-#include "study/helpPanel.h"
+#include "gui/app/mainWindow.h"
+#include "gui/results/resultDetailDialog.h"
+#include "gui/results/resultListDialog.h"
+#include "gui/study/runResultDialog.h"
+#include "gui/study/helpPanel.h"
 #include "testSupport.h"
-#include "ui/fonts.h"
+#include "gui/ui/fonts.h"
 
 #include <QAction>
 #include <QHeaderView>

@@ -1,17 +1,17 @@
 // Hostile and damaged inputs: what the purge may delete, oversized and
 // foreign pictures, picture paths out of the program folder, damaged tables
 // and interrupted writes, overlong texts.
-#include "base/jpegImage.h"
-#include "base/paths.h"
-#include "base/windows1250.h"
-#include "pointstest/protocolRecord.h"
-#include "results/purge.h"
-#include "results/resultRecord.h"
-#include "results/resultsTable.h"
-#include "settings/configFile.h"
-#include "store/tableStore.h"
+#include "core/base/jpegImage.h"
+#include "core/base/paths.h"
+#include "core/base/windows1250.h"
+#include "core/records/protocolRecord.h"
+#include "core/records/purge.h"
+#include "core/records/resultRecord.h"
+#include "core/records/resultsTable.h"
+#include "core/settings/configFile.h"
+#include "core/store/tableStore.h"
 #include "testSupport.h"
-#include "ui/staticText.h"
+#include "gui/ui/staticText.h"
 
 #include <QElapsedTimer>
 #include <QProcess>

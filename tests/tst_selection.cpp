@@ -1,8 +1,8 @@
 // Choosing the questions of a run, scoring answers, and the record's encodings.
-#include "questions/bank.h"
-#include "questions/selection.h"
-#include "results/resultRecord.h"
-#include "study/scoring.h"
+#include "core/questions/bank.h"
+#include "core/questions/selection.h"
+#include "core/records/resultRecord.h"
+#include "core/study/scoring.h"
 
 #include <QSet>
 #include <QTest>

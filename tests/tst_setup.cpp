@@ -1,11 +1,11 @@
 // The settings dialog and the profile rules behind it.
-#include "questions/bank.h"
-#include "settings/configFile.h"
-#include "settings/profiles.h"
-#include "settings/setup.h"
+#include "core/questions/bank.h"
+#include "core/settings/configFile.h"
+#include "core/settings/profiles.h"
+#include "gui/settings/settingsDialog.h"
 #include "testSupport.h"
-#include "ui/fonts.h"
-#include "ui/messages.h"
+#include "gui/ui/fonts.h"
+#include "gui/ui/messages.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,9 +1,9 @@
 // The table store and the purge of removed profiles, on files of their own.
-#include "pointstest/protocolRecord.h"
-#include "questions/questionTable.h"
-#include "results/purge.h"
-#include "results/resultsTable.h"
-#include "store/tableStore.h"
+#include "core/records/protocolRecord.h"
+#include "core/questions/questionTable.h"
+#include "core/records/purge.h"
+#include "core/records/resultsTable.h"
+#include "core/store/tableStore.h"
 
 #include <QDate>
 #include <QFile>

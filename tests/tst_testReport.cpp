@@ -1,5 +1,5 @@
 // The 40-line report of a stored points test: rows, marks, totals and damaged records.
-#include "results/testReport.h"
+#include "core/pointstest/testReport.h"
 
 #include <QTest>
 

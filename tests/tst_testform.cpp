@@ -1,13 +1,13 @@
 // The points-test window on a fixture bank: controls, answering, countdown,
 // evaluation, the stored protocol, the review and the closing rules.
-#include "base/jpegImage.h"
-#include "pointstest/evaluationPage.h"
-#include "pointstest/test.h"
-#include "pointstest/testPages.h"
-#include "pointstest/testText.h"
+#include "core/base/jpegImage.h"
+#include "gui/pointstest/evaluationPage.h"
+#include "gui/pointstest/pointsTestWindow.h"
+#include "gui/pointstest/testPages.h"
+#include "gui/pointstest/testText.h"
 #include "testSupport.h"
-#include "ui/fonts.h"
-#include "ui/staticText.h"
+#include "gui/ui/fonts.h"
+#include "gui/ui/staticText.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,15 +1,15 @@
 // The protocol list and the report window: who sees which protocols, deleting
 // them, the report's box, printing to PDF, saving, and the missing or
 // damaged table.
-#include "base/windows1250.h"
-#include "results/protocolsTable.h"
-#include "results/testReport.h"
-#include "results/testdetail.h"
-#include "results/testtab.h"
-#include "settings/settings.h"
+#include "core/base/windows1250.h"
+#include "core/records/protocolsTable.h"
+#include "core/pointstest/testReport.h"
+#include "gui/results/protocolReportDialog.h"
+#include "gui/results/protocolListDialog.h"
+#include "core/settings/settings.h"
 #include "testSupport.h"
-#include "ui/messages.h"
-#include "ui/translations.h"
+#include "gui/ui/messages.h"
+#include "gui/ui/translations.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>

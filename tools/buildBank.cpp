@@ -4,9 +4,9 @@
 //
 // The table is written beside the target under a temporary name and renamed
 // over it, so an interrupted build never leaves half a table.
-#include "questions/bankSource.h"
-#include "questions/questionTable.h"
-#include "store/tableStore.h"
+#include "core/questions/bankSource.h"
+#include "core/questions/questionTable.h"
+#include "core/store/tableStore.h"
 
 #include <QCoreApplication>
 #include <QDir>

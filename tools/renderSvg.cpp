@@ -8,7 +8,7 @@
 // A source may pull shared pieces (sign frames, cars, arrows) in with the
 // processing instruction <?include common/name.svgf?>, resolved against the
 // picture root, so that each piece is drawn once for all pictures.
-#include "base/jpegImage.h"
+#include "core/base/jpegImage.h"
 
 #include <QDir>
 #include <QFile>

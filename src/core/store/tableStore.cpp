@@ -1,0 +1,500 @@
+#include "core/store/tableStore.h"
+
+#include <QAtomicInt>
+#include <QDate>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTime>
+
+#include <algorithm>
+#include <limits>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString quoted(const QString& identifier) {
+    return u'"' + QString(identifier).replace(u'"', u"\"\""_s) + u'"';
+}
+
+QString sqlType(FieldType type) {
+    return type == FieldType::Integer ? u"INTEGER"_s : u"TEXT"_s;
+}
+
+// Dates and times are kept as ISO-8601 text, which sorts and compares correctly.
+QVariant toStored(const Field& field, const QVariant& value) {
+    if (value.isNull())
+        return field.type == FieldType::Integer ? QVariant(0) : QVariant(QString());
+    switch (field.type) {
+    case FieldType::Integer:
+        return value.toLongLong();
+    case FieldType::Date:
+        return value.toDate().toString(Qt::ISODate);
+    case FieldType::Time:
+        return value.toTime().toString(u"HH:mm:ss"_s);
+    case FieldType::DateTime:
+        return value.toDateTime().toString(u"yyyy-MM-ddTHH:mm:ss"_s);
+    case FieldType::Text:
+        return value.toString().left(field.size);
+    case FieldType::Memo:
+        return value.toString();
+    }
+    return value;
+}
+
+QVariant fromStored(const Field& field, const QVariant& value) {
+    switch (field.type) {
+    case FieldType::Integer: // a damaged field's huge number stays huge, never wraps round
+        return int(std::clamp<qlonglong>(value.toLongLong(), std::numeric_limits<int>::min(),
+                                         std::numeric_limits<int>::max()));
+    case FieldType::Date:
+        return QDate::fromString(value.toString(), Qt::ISODate);
+    case FieldType::Time:
+        return QTime::fromString(value.toString(), u"HH:mm:ss"_s);
+    case FieldType::DateTime:
+        return QDateTime::fromString(value.toString(), u"yyyy-MM-ddTHH:mm:ss"_s);
+    case FieldType::Text:
+    case FieldType::Memo:
+        return value.isNull() ? QString() : value.toString();
+    }
+    return value;
+}
+
+QString whereClause(const TableSchema& schema, const QList<Condition>& where, QVariantList& bound) {
+    QStringList terms;
+    for (const Condition& c : where) {
+        const int index = schema.indexOf(c.field);
+        Q_ASSERT_X(index >= 0, "TableStore", "condition on an unknown field");
+        const Field& field = schema.fields[index];
+        const QString name = quoted(c.field);
+        if (c.op == Condition::Op::In || c.op == Condition::Op::NotIn) {
+            const QVariantList values = c.value.toList();
+            QStringList marks;
+            for (const QVariant& v : values) {
+                marks << u"?"_s;
+                bound << toStored(field, v);
+            }
+            const QString list = u"("_s + marks.join(u", "_s) + u")"_s;
+            terms << name + (c.op == Condition::Op::In ? u" IN "_s : u" NOT IN "_s) + list;
+            continue;
+        }
+        static const QString ops[] = {u" = ?"_s, u" <> ?"_s, u" > ?"_s, u" <= ?"_s};
+        terms << name + ops[int(c.op)];
+        bound << toStored(field, c.value);
+    }
+    return terms.isEmpty() ? QString() : u" WHERE "_s + terms.join(u" AND "_s);
+}
+
+QAtomicInt connectionCounter;
+
+} // namespace
+
+namespace {
+// Not SQLite's: a write failed because the folder refuses the journal file.
+constexpr int kReadOnlyFolder = 0x10000;
+
+// The common SQLite result codes, told in Czech.
+QString explained(int code) {
+    switch (code == kReadOnlyFolder ? code : code & 0xff) {
+    case 3:  // SQLITE_PERM
+    case 23: // SQLITE_AUTH
+        return u"Program nemá k souboru potřebná oprávnění."_s;
+    case 5: // SQLITE_BUSY
+    case 6: // SQLITE_LOCKED
+        return u"Soubor právě používá jiný program."_s;
+    case 8: // SQLITE_READONLY
+        return u"Soubor je jen pro čtení, nelze do něj zapisovat."_s;
+    case 10: // SQLITE_IOERR
+        return u"Při čtení nebo zápisu na disk došlo k chybě."_s;
+    case 11: // SQLITE_CORRUPT
+        return u"Soubor je poškozen."_s;
+    case 13: // SQLITE_FULL
+        return u"Disk je plný."_s;
+    case 14: // SQLITE_CANTOPEN
+        return u"Soubor nelze otevřít."_s;
+    case kReadOnlyFolder:
+        return u"Složka programu je jen pro čtení: vedle tabulky nelze vytvořit pomocný soubor, "
+               u"a proto do ní nelze zapisovat."_s;
+    case 26: // SQLITE_NOTADB
+        return u"Soubor není tabulkou programu: je poškozen, nebo jde o jiný soubor."_s;
+    default:
+        return u"Tabulku nelze použít."_s;
+    }
+}
+} // namespace
+
+QString StoreError::message(const QString& what) const {
+    QStringList lines;
+    if (!what.isEmpty())
+        lines << what;
+    lines << u"Tabulka: "_s + file;
+    if (code == 0) {
+        lines << text;
+    } else {
+        lines << explained(code);
+        if (!text.trimmed().isEmpty())
+            lines << u"Podrobnosti: "_s + text.trimmed();
+    }
+    return lines.join(u'\n');
+}
+
+TableStore::TableStore(const TableSchema& schema, const QString& folder)
+    : schema_(schema), folder_(folder),
+      connection_(
+          u"tarmelka-%1-%2"_s.arg(schema.name).arg(connectionCounter.fetchAndAddRelaxed(1))) {}
+
+TableStore::~TableStore() {
+    close();
+}
+
+QString TableStore::filePath() const {
+    return QDir(folder_).filePath(schema_.fileName());
+}
+
+bool TableStore::fileExists(const TableSchema& schema, const QString& folder) {
+    return QFileInfo::exists(QDir(folder).filePath(schema.fileName()));
+}
+
+bool TableStore::append(const TableSchema& schema, const QString& folder, const Row& row,
+                        StoreError* error) {
+    TableStore store(schema, folder);
+    if (store.open(Mode::CreateIfMissing) && store.insert({row}))
+        return true;
+    if (error)
+        *error = store.error();
+    return false;
+}
+
+bool TableStore::fail(const QString& text) {
+    error_ = {text, schema_.fileName(), 0};
+    return false;
+}
+
+bool TableStore::fail(const QSqlError& error) {
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok);
+    // A failure without a code of its own still is the store's, not ours.
+    int known = ok && code != 0 ? code : 1;
+    const int primary = known & 0xff;
+    if ((primary == 8 || primary == 14) && !QFileInfo(folder_).isWritable())
+        known = kReadOnlyFolder; // SQLite blames the file; the folder is at fault
+    error_ = {error.text(), schema_.fileName(), known};
+    return false;
+}
+
+bool TableStore::requireOpen() {
+    return open_ || fail(u"Tabulka není otevřena."_s);
+}
+
+bool TableStore::open(Mode mode) {
+    close();
+    error_ = {};
+    const bool existed = QFileInfo::exists(filePath());
+    if (mode != Mode::CreateIfMissing && !existed)
+        return fail(u"Soubor %1 neexistuje."_s.arg(QDir::toNativeSeparators(filePath())));
+    if (mode == Mode::ReadOnly)
+        recoverInterruptedWrite();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, connection_);
+        db.setDatabaseName(filePath());
+        if (mode == Mode::ReadOnly)
+            db.setConnectOptions(u"QSQLITE_OPEN_READONLY"_s);
+        if (!db.open()) {
+            const QSqlError error = db.lastError();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(connection_);
+            return fail(error);
+        }
+    }
+    open_ = true;
+    if (!checkOrCreateTable(mode)) {
+        const StoreError kept = error_;
+        close();
+        error_ = kept;
+        return false;
+    }
+    return true;
+}
+
+void TableStore::recoverInterruptedWrite() {
+    // A write killed half-way leaves a hot journal that only a read-write
+    // connection rolls back; a read-only one would refuse the file meanwhile.
+    if (QFileInfo(filePath() + u"-journal"_s).size() <= 0)
+        return;
+    const QString name = connection_ + u"-recovery"_s;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, name);
+        db.setDatabaseName(filePath());
+        if (db.open()) {
+            QSqlQuery(db).exec(u"PRAGMA schema_version"_s);
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+void TableStore::close() {
+    if (!QSqlDatabase::contains(connection_))
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(connection_, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connection_);
+    open_ = false;
+}
+
+bool TableStore::checkOrCreateTable(Mode mode) {
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QSqlQuery query(db);
+    // Reading the table's columns also proves the file is a database at all.
+    if (!query.exec(u"PRAGMA table_info("_s + quoted(schema_.name) + u")"_s))
+        return fail(query.lastError());
+    QStringList columns;
+    while (query.next())
+        columns << query.value(1).toString();
+    if (columns.isEmpty()) {
+        // A write killed before the table existed leaves an empty database:
+        // it holds nothing to lose and becomes the empty table.
+        const bool emptyFile = query.exec(u"SELECT count(*) FROM sqlite_master"_s) &&
+                               query.next() && query.value(0).toInt() == 0;
+        if (mode == Mode::ReadOnly || (mode == Mode::Existing && !emptyFile))
+            return fail(u"Soubor neobsahuje tabulku %1."_s.arg(schema_.name));
+        QStringList defs;
+        for (const Field& f : schema_.fields)
+            defs << quoted(f.name) + u' ' + sqlType(f.type);
+        if (!query.exec(u"CREATE TABLE "_s + quoted(schema_.name) + u" ("_s + defs.join(u", "_s) +
+                        u")"_s))
+            return fail(query.lastError());
+        return schema_.index.isEmpty() || ensureIndex(schema_.index);
+    }
+    QStringList expected;
+    for (const Field& f : schema_.fields)
+        expected << f.name;
+    if (columns != expected)
+        return fail(
+            u"Tabulka %1 nemá očekávaná pole (%2)."_s.arg(schema_.name, expected.join(u", "_s)));
+    return true;
+}
+
+std::optional<int> TableStore::count(const QList<Condition>& where) {
+    if (!requireOpen())
+        return std::nullopt;
+    QVariantList bound;
+    const QString clause = whereClause(schema_, where, bound);
+    auto query = read(u"SELECT COUNT(*) FROM "_s + quoted(schema_.name) + clause, bound);
+    if (!query)
+        return std::nullopt;
+    if (!query->next()) {
+        fail(query->lastError());
+        return std::nullopt;
+    }
+    return query->value(0).toInt();
+}
+
+QString TableStore::columns() const {
+    QStringList names;
+    for (const Field& f : schema_.fields)
+        names << quoted(f.name);
+    return names.join(u", "_s);
+}
+
+std::optional<QSqlQuery> TableStore::read(const QString& sql, const QVariantList& bound) {
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    query.setForwardOnly(true);
+    query.prepare(sql);
+    for (const QVariant& v : bound)
+        query.addBindValue(v);
+    if (!query.exec()) {
+        fail(query.lastError());
+        return std::nullopt;
+    }
+    return query;
+}
+
+Row TableStore::readRow(const QSqlQuery& query, int first) const {
+    Row row;
+    row.reserve(schema_.fields.size());
+    for (int i = 0; i < schema_.fields.size(); ++i)
+        row << fromStored(schema_.fields[i], query.value(first + i));
+    return row;
+}
+
+std::optional<QList<Row>> TableStore::select(const QList<Condition>& where,
+                                             const QString& orderBy) {
+    if (!requireOpen())
+        return std::nullopt;
+    QVariantList bound;
+    QString sql = u"SELECT "_s + columns() + u" FROM "_s + quoted(schema_.name) +
+                  whereClause(schema_, where, bound);
+    // rowid keeps the order of writing, the table's own order, among equal keys
+    sql +=
+        orderBy.isEmpty() ? u" ORDER BY rowid"_s : u" ORDER BY "_s + quoted(orderBy) + u", rowid"_s;
+    auto query = read(sql, bound);
+    if (!query)
+        return std::nullopt;
+    QList<Row> rows;
+    while (query->next())
+        rows << readRow(*query, 0);
+    return rows;
+}
+
+std::optional<QList<KeyedRow>> TableStore::page(const QList<Condition>& where, qint64 after,
+                                                int limit) {
+    if (!requireOpen())
+        return std::nullopt;
+    QVariantList bound;
+    QString clause = whereClause(schema_, where, bound);
+    clause += (clause.isEmpty() ? u" WHERE "_s : u" AND "_s) + u"rowid > ?"_s;
+    bound << after;
+    bound << limit;
+    auto query = read(u"SELECT rowid, "_s + columns() + u" FROM "_s + quoted(schema_.name) +
+                          clause + u" ORDER BY rowid LIMIT ?"_s,
+                      bound);
+    if (!query)
+        return std::nullopt;
+    QList<KeyedRow> rows;
+    while (query->next())
+        rows << KeyedRow{query->value(0).toLongLong(), readRow(*query, 1)};
+    return rows;
+}
+
+namespace {
+// Rolls back unless committed, so a failed write never leaves half a change.
+class Transaction {
+  public:
+    explicit Transaction(QSqlDatabase db) : db_(db), active_(db_.transaction()) {}
+    ~Transaction() {
+        if (active_)
+            db_.rollback();
+    }
+    bool started() const { return active_; }
+    bool commit() {
+        active_ = !db_.commit();
+        return !active_;
+    }
+
+  private:
+    QSqlDatabase db_;
+    bool active_;
+};
+} // namespace
+
+bool TableStore::insert(const QList<Row>& rows) {
+    if (!requireOpen())
+        return false;
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    Transaction transaction(db);
+    if (!transaction.started())
+        return fail(db.lastError());
+    QStringList names, marks;
+    for (const Field& f : schema_.fields) {
+        names << quoted(f.name);
+        marks << u"?"_s;
+    }
+    QSqlQuery query(db);
+    if (!query.prepare(u"INSERT INTO "_s + quoted(schema_.name) + u" ("_s + names.join(u", "_s) +
+                       u") VALUES ("_s + marks.join(u", "_s) + u")"_s))
+        return fail(query.lastError());
+    for (const Row& row : rows) {
+        for (int i = 0; i < schema_.fields.size(); ++i)
+            query.bindValue(i, toStored(schema_.fields[i], row.value(i)));
+        if (!query.exec())
+            return fail(query.lastError());
+    }
+    if (!transaction.commit())
+        return fail(db.lastError());
+    return true;
+}
+
+std::optional<QList<Row>> TableStore::fields(const QList<Condition>& where,
+                                             const QStringList& names) {
+    if (!requireOpen())
+        return std::nullopt;
+    QList<const Field*> chosen;
+    QStringList columns;
+    for (const QString& name : names) {
+        const int index = schema_.indexOf(name);
+        Q_ASSERT_X(index >= 0, "TableStore", "an unknown field");
+        chosen << &schema_.fields[index];
+        columns << quoted(name);
+    }
+    QVariantList bound;
+    const QString clause = whereClause(schema_, where, bound);
+    auto query = read(u"SELECT "_s + columns.join(u", "_s) + u" FROM "_s + quoted(schema_.name) +
+                          clause + u" ORDER BY rowid"_s,
+                      bound);
+    if (!query)
+        return std::nullopt;
+    QList<Row> rows;
+    while (query->next()) {
+        Row row;
+        row.reserve(chosen.size());
+        for (int i = 0; i < chosen.size(); ++i)
+            row << fromStored(*chosen[i], query->value(i));
+        rows << row;
+    }
+    return rows;
+}
+
+bool TableStore::ensureIndex(const QStringList& fields) {
+    if (!requireOpen())
+        return false;
+    QStringList columns;
+    for (const QString& f : fields)
+        columns << quoted(f);
+    const QString name = quoted(schema_.name + u'_' + fields.join(u'_'));
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    if (!query.exec(u"CREATE INDEX IF NOT EXISTS "_s + name + u" ON "_s + quoted(schema_.name) +
+                    u" ("_s + columns.join(u", "_s) + u")"_s))
+        return fail(query.lastError());
+    return true;
+}
+
+std::optional<int> TableStore::remove(const QList<Condition>& where) {
+    QVariantList bound;
+    const QString clause = whereClause(schema_, where, bound);
+    return removeWhere(clause, bound);
+}
+
+std::optional<int> TableStore::removeKeys(const QList<qint64>& keys) {
+    if (keys.isEmpty())
+        return requireOpen() ? std::optional<int>(0) : std::nullopt;
+    QStringList marks;
+    QVariantList bound;
+    for (qint64 key : keys) {
+        marks << u"?"_s;
+        bound << key;
+    }
+    return removeWhere(u" WHERE rowid IN ("_s + marks.join(u", "_s) + u")"_s, bound);
+}
+
+std::optional<int> TableStore::removeWhere(const QString& clause, const QVariantList& bound) {
+    if (!requireOpen())
+        return std::nullopt;
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    Transaction transaction(db);
+    if (!transaction.started()) {
+        fail(db.lastError());
+        return std::nullopt;
+    }
+    QSqlQuery query(db);
+    query.prepare(u"DELETE FROM "_s + quoted(schema_.name) + clause);
+    for (const QVariant& v : bound)
+        query.addBindValue(v);
+    if (!query.exec()) {
+        fail(query.lastError());
+        return std::nullopt;
+    }
+    const int removed = query.numRowsAffected();
+    if (!transaction.commit()) {
+        fail(db.lastError());
+        return std::nullopt;
+    }
+    return removed;
+}

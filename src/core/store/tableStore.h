@@ -1,0 +1,102 @@
+#pragma once
+
+#include "core/store/tableSchema.h"
+
+#include <QList>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+
+#include <optional>
+
+class QSqlError;
+
+// A failure of the table store: the store's own text, its SQLite result code
+// (0 when the text is the program's own) and the table's file.
+struct StoreError {
+    QString text;
+    QString file;
+    int code = 0;
+
+    // What failed (a Czech sentence, may be empty), the file, the failure in
+    // Czech, and the store's original text as a detail line.
+    QString message(const QString& what = {}) const;
+};
+
+// One condition on a field; conditions of a query are joined by AND.
+struct Condition {
+    enum class Op { Equal, NotEqual, Greater, LessOrEqual, In, NotIn };
+    QString field;
+    Op op;
+    QVariant value; // a QVariantList for In and NotIn
+};
+
+using Row = QVariantList; // values in the schema's field order
+
+// A stored row with its key (SQLite's rowid), which tells apart even two
+// records of identical values.
+struct KeyedRow {
+    qint64 key = 0;
+    Row row;
+};
+
+// The one place that speaks SQL. Each table lives in its own SQLite file in a
+// given folder; values always travel as bound parameters.
+class TableStore {
+  public:
+    enum class Mode { ReadOnly, Existing, CreateIfMissing };
+
+    TableStore(const TableSchema& schema, const QString& folder);
+    ~TableStore();
+    TableStore(const TableStore&) = delete;
+    TableStore& operator=(const TableStore&) = delete;
+
+    // Opens the table's file: ReadOnly and Existing (read and write) need the
+    // file and its table; CreateIfMissing creates both from the schema.
+    bool open(Mode mode);
+    void close();
+    bool isOpen() const { return open_; }
+    QString filePath() const;
+    static bool fileExists(const TableSchema& schema, const QString& folder);
+    // Writes one record, creating the table first when it does not exist yet.
+    static bool append(const TableSchema& schema, const QString& folder, const Row& row,
+                       StoreError* error);
+
+    std::optional<int> count(const QList<Condition>& where = {});
+    std::optional<QList<Row>> select(const QList<Condition>& where = {},
+                                     const QString& orderBy = {});
+    // A page of rows in the order of writing, those with a key above after,
+    // at most limit of them (all with a negative limit).
+    std::optional<QList<KeyedRow>> page(const QList<Condition>& where, qint64 after = 0,
+                                        int limit = -1);
+    // Only the named fields of the rows, in the order of writing: for reading
+    // many rows of which few fields matter.
+    std::optional<QList<Row>> fields(const QList<Condition>& where, const QStringList& names);
+    bool insert(const QList<Row>& rows);                      // one transaction
+    std::optional<int> remove(const QList<Condition>& where); // one transaction
+    std::optional<int> removeKeys(const QList<qint64>& keys); // one transaction
+    // An index over these fields, made once; lists of one profile then read
+    // only its rows, not the whole table.
+    bool ensureIndex(const QStringList& fields);
+
+    const StoreError& error() const { return error_; }
+    const TableSchema& schema() const { return schema_; }
+
+  private:
+    bool fail(const QString& text);
+    bool fail(const QSqlError& error);
+    bool requireOpen();
+    bool checkOrCreateTable(Mode mode);
+    QString columns() const;
+    std::optional<int> removeWhere(const QString& clause, const QVariantList& bound);
+    Row readRow(const QSqlQuery& query, int first) const;
+    // Runs a statement that reads, with its values bound; nothing on failure.
+    std::optional<QSqlQuery> read(const QString& sql, const QVariantList& bound);
+    void recoverInterruptedWrite();
+
+    const TableSchema& schema_;
+    QString folder_;
+    QString connection_;
+    bool open_ = false;
+    StoreError error_;
+};
