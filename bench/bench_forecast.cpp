@@ -50,14 +50,14 @@ Learner learn(const QString& profile, const BankIndex& index, int answers, int d
         const double chance = 1.0 - 0.55 * std::pow(0.6, seen[n]);
         const bool right = generator.generateDouble() < chance;
         seen[n] += 1;
-        const AnswerKind kind = i % 60 < 20 ? AnswerKind::Examination : AnswerKind::Practice;
+        const RunKind kind = i % 60 < 20 ? RunKind::Examination : RunKind::Practice;
         l.answers << AnswerRecord{profile, n, when, right, false, kind};
         if (i % 20 == 19 && (i / 20) % 3 != 2) {
             int wrong = 0;
             for (int k = i - 19; k <= i; ++k)
                 wrong += l.answers[k].right ? 0 : 1;
             ResultRecord r;
-            r.kind = kind == AnswerKind::Examination ? kExaminationKind : kPracticeKind;
+            r.kind = kind == RunKind::Examination ? kExaminationKind : kPracticeKind;
             r.profile = profile;
             r.written = when;
             r.group = u"B"_s;

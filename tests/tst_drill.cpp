@@ -9,7 +9,7 @@ namespace {
 const QDateTime kNow(QDate(2026, 5, 20), QTime(18, 0, 0));
 
 AnswerRecord at(int number, bool right, int daysAgo, bool hint = false) {
-    return AnswerRecord{u"A"_s, number, kNow.addDays(-daysAgo), right, hint, AnswerKind::Practice};
+    return AnswerRecord{u"A"_s, number, kNow.addDays(-daysAgo), right, hint, RunKind::Practice};
 }
 
 // Numbers first..last present, all of every group (retired ones stay out of

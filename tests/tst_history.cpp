@@ -1,5 +1,6 @@
 // The answer history: its table, its records, the purge of a removed
 // profile, and the answers a scored points test leaves.
+#include "core/pointstest/testScore.h"
 #include "core/records/answerHistory.h"
 #include "core/records/purge.h"
 #include "core/records/resultRecord.h"
@@ -14,7 +15,7 @@ namespace {
 const QDateTime kNoon(QDate(2026, 3, 4), QTime(12, 0, 0));
 
 AnswerRecord answer(const QString& profile, int number, bool right, int minutes = 0,
-                    AnswerKind kind = AnswerKind::Practice, bool hint = false) {
+                    RunKind kind = RunKind::Practice, bool hint = false) {
     return AnswerRecord{profile, number, kNoon.addSecs(60 * minutes), right, hint, kind};
 }
 
@@ -31,17 +32,17 @@ class HistoryTest : public QObject {
         QTest::addColumn<int>("kind");
         QTest::addColumn<bool>("right");
         QTest::addColumn<bool>("hint");
-        QTest::newRow("practice right") << int(AnswerKind::Practice) << true << false;
-        QTest::newRow("practice hinted") << int(AnswerKind::Practice) << false << true;
-        QTest::newRow("examination wrong") << int(AnswerKind::Examination) << false << false;
-        QTest::newRow("points test right") << int(AnswerKind::PointsTest) << true << false;
+        QTest::newRow("practice right") << int(RunKind::Practice) << true << false;
+        QTest::newRow("practice hinted") << int(RunKind::Practice) << false << true;
+        QTest::newRow("examination wrong") << int(RunKind::Examination) << false << false;
+        QTest::newRow("points test right") << int(RunKind::PointsTest) << true << false;
     }
     void roundTripKeepsEveryField() {
         QFETCH(int, kind);
         QFETCH(bool, right);
         QFETCH(bool, hint);
         QTemporaryDir dir;
-        const AnswerRecord written{u"Jana"_s, 757, kNoon, right, hint, AnswerKind(kind)};
+        const AnswerRecord written{u"Jana"_s, 757, kNoon, right, hint, RunKind(kind)};
         StoreError error;
         QVERIFY2(AppendAnswers(dir.path(), {written}, &error), qPrintable(error.text));
         const auto read = ReadAnswers(dir.path(), u"Jana"_s, &error);
@@ -56,10 +57,10 @@ class HistoryTest : public QObject {
     }
 
     void kindsAreStoredAsTheResultsTableNamesThem() {
-        QCOMPARE(answerKindText(AnswerKind::Practice), u"Procvičování"_s);
-        QCOMPARE(answerKindText(AnswerKind::Examination), u"Zkoušení"_s);
-        QCOMPARE(answerKindText(AnswerKind::PointsTest), u"Test na body"_s);
-        QVERIFY(!answerKindFrom(u"Prohlížení"_s));
+        QCOMPARE(runKindText(RunKind::Practice), u"Procvičování"_s);
+        QCOMPARE(runKindText(RunKind::Examination), u"Zkoušení"_s);
+        QCOMPARE(runKindText(RunKind::PointsTest), u"Test na body"_s);
+        QVERIFY(!runKindFrom(u"Prohlížení"_s));
     }
 
     void readsOneProfileInTheOrderOfWriting() {
@@ -174,7 +175,7 @@ class HistoryTest : public QObject {
             QCOMPARE(answers[i].number, 100 + i);
             QCOMPARE(answers[i].right, i % 3 != 0);
             QVERIFY(!answers[i].hint);
-            QCOMPARE(answers[i].kind, AnswerKind::PointsTest);
+            QCOMPARE(answers[i].kind, RunKind::PointsTest);
             QCOMPARE(answers[i].profile, u"Jana"_s);
         }
     }

@@ -42,7 +42,7 @@ forecast::Chances chancesWhere(double inside, int low, int high, double outside)
 }
 
 AnswerRecord answer(int number, bool right, bool hint = false) {
-    return AnswerRecord{u"A"_s, number, kNow, right, hint, AnswerKind::Practice};
+    return AnswerRecord{u"A"_s, number, kNow, right, hint, RunKind::Practice};
 }
 } // namespace
 

@@ -183,8 +183,8 @@ class SetupTest : public QObject {
         QCOMPARE(storno->text(), u"Storno"_s);
         QCOMPARE(storno->geometry(), QRect(480, 256, 75, 25));
         for (int i = 0; i < bank::kCategoryCount; ++i) {
-            auto* box = child<QCheckBox>(&dialog, bank::categories()[i].checkBox);
-            QCOMPARE(box->text(), QString::fromUtf16(bank::categories()[i].title));
+            auto* box = child<QCheckBox>(&dialog, kCategoryBoxes[i]);
+            QCOMPARE(box->text(), bank::categoryTitles()[i]);
             QCOMPARE(box->pos(), QPoint(8, 16 + 16 * i));
             // The longest caption must fit the frame.
             QVERIFY2(box->sizeHint().width() <= box->width(), qPrintable(box->text()));
@@ -236,7 +236,7 @@ class SetupTest : public QObject {
         s.group = u"C"_s;
         TNastaveni dialog(s);
         for (int i = 0; i < bank::kCategoryCount; ++i)
-            QCOMPARE(child<QCheckBox>(&dialog, bank::categories()[i].checkBox)->isChecked(),
+            QCOMPARE(child<QCheckBox>(&dialog, kCategoryBoxes[i])->isChecked(),
                      s.categories[i]);
         QVERIFY(child<QCheckBox>(&dialog, "cbZkouseni")->isChecked());
         QVERIFY(!child<QCheckBox>(&dialog, "cbTest")->isChecked());

@@ -45,3 +45,12 @@ QString resultMessage(const TestScore& score, int minPoints, bool timedOut) {
     text += u"\nVíce se dozvíte z protokolu po stisku klávesy OK"_s;
     return text;
 }
+
+QList<AnswerRecord> pointsTestAnswers(const QString& profile, const TestQuestions& questions,
+                                      const TestScore& score, const QDateTime& when) {
+    QList<AnswerRecord> answers;
+    for (int i = 0; i < testplan::kPositions; ++i)
+        answers << AnswerRecord{profile, questions[i].number,   when, !score.wrong[i],
+                                false,   RunKind::PointsTest};
+    return answers;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/pointstest/testDraw.h"
+#include "core/records/answerHistory.h"
 
 #include <QString>
 
@@ -24,6 +25,11 @@ QString givenLetters(const AnswerTicks& ticks);
 // A position earns all its points when the given letters equal its right
 // answer exactly, otherwise none; an unanswered position is wrong.
 TestScore EvaluateTest(const TestQuestions& test, const TestTicks& ticks);
+
+// The 25 answers of a scored points test for the answer history, each right
+// or wrong as scored.
+QList<AnswerRecord> pointsTestAnswers(const QString& profile, const TestQuestions& questions,
+                                      const TestScore& score, const QDateTime& when);
 
 // The message shown when the test has been scored, lines joined by "\n".
 QString resultMessage(const TestScore& score, int minPoints, bool timedOut);

@@ -6,31 +6,16 @@ using namespace Qt::StringLiterals;
 
 namespace bank {
 
-const std::array<Category, kCategoryCount>& categories() {
-    static const std::array<Category, kCategoryCount> list{{
-        {u"Pravidla provozu", u"Pravidla provozu na pozemních komunikacích", "cbPravidla"},
-        {u"Ridicke opravneni", u"Řidičské oprávnění a řidičský průkaz", "cbOpravneni"},
-        {u"Silnicni zakon", u"Silniční zákon, silniční doprava a pojištění odpovědnosti",
-         "cbZakonDoprava"},
-        {u"Zdravoveda", u"První pomoc - Zdravověda", "cbZdravoveda"},
-        {u"Podminky provozu", u"Podmínky provozu na pozemních komunikacích", "cbPodminky"},
-        {u"Znacky", u"Dopravní značky a zařízení", "cbZnacky"},
-        {u"Krizovatky", u"Řešení dopravních situací na křižovatkách", "cbKrizovatky"},
-    }};
-    return list;
-}
-
-const std::array<QString, 10>& iniKeys() {
-    static const std::array<QString, 10> keys = [] {
-        std::array<QString, 10> k;
-        for (int i = 0; i < kCategoryCount; ++i)
-            k[i] = QString::fromUtf16(categories()[i].key);
-        k[7] = u"Procvicovani"_s;
-        k[8] = u"Zkouseni"_s;
-        k[9] = u"Test"_s;
-        return k;
-    }();
-    return keys;
+const std::array<QString, kCategoryCount>& categoryTitles() {
+    static const std::array<QString, kCategoryCount> titles{
+        u"Pravidla provozu na pozemních komunikacích"_s,
+        u"Řidičské oprávnění a řidičský průkaz"_s,
+        u"Silniční zákon, silniční doprava a pojištění odpovědnosti"_s,
+        u"První pomoc - Zdravověda"_s,
+        u"Podmínky provozu na pozemních komunikacích"_s,
+        u"Dopravní značky a zařízení"_s,
+        u"Řešení dopravních situací na křižovatkách"_s};
+    return titles;
 }
 
 std::optional<int> categoryOf(int number) {

@@ -30,16 +30,8 @@ inline constexpr int kMaxNoteLength = 500;
 inline constexpr int kFirstSign = 621;
 inline constexpr int kFirstJunction = 721;
 
-struct Category {
-    const char16_t* key;   // key in config.ini
-    const char16_t* title; // as the settings dialog and result detail show it
-    const char* checkBox;  // object name of its switch in the settings dialog
-};
-
-const std::array<Category, kCategoryCount>& categories();
-
-// The ten keys config.ini knows: seven categories, then the three protocol switches.
-const std::array<QString, 10>& iniKeys();
+// The categories' titles, as the settings dialog and the result detail show them.
+const std::array<QString, kCategoryCount>& categoryTitles();
 
 inline constexpr int lowOf(int category) {
     return kCategoryBounds[category - 1];

@@ -6,8 +6,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-const QString kPointsTestKind = u"Test na body"_s;
-
 // The moment is kept as the same ISO text the store writes for its date-time
 // fields, but read by hand: Qt's parsing by format costs more than all the
 // rest of reading a history of a hundred thousand answers.
@@ -43,25 +41,6 @@ QDateTime momentFrom(const QString& text) {
 }
 } // namespace
 
-QString answerKindText(AnswerKind kind) {
-    switch (kind) {
-    case AnswerKind::Practice:
-        return kPracticeKind;
-    case AnswerKind::Examination:
-        return kExaminationKind;
-    case AnswerKind::PointsTest:
-        break;
-    }
-    return kPointsTestKind;
-}
-
-std::optional<AnswerKind> answerKindFrom(const QString& text) {
-    for (AnswerKind kind : {AnswerKind::Practice, AnswerKind::Examination, AnswerKind::PointsTest})
-        if (text == answerKindText(kind))
-            return kind;
-    return std::nullopt;
-}
-
 namespace schemas {
 const TableSchema& answers() {
     static const TableSchema schema{u"Odpovedi"_s,
@@ -78,7 +57,7 @@ const TableSchema& answers() {
 
 Row AnswerRecord::toRow() const {
     return Row{profile,       number,       momentText(answered),
-               right ? 1 : 0, hint ? 1 : 0, answerKindText(kind)};
+               right ? 1 : 0, hint ? 1 : 0, runKindText(kind)};
 }
 
 std::optional<AnswerRecord> AnswerRecord::fromRow(const Row& row) {
@@ -93,20 +72,11 @@ std::optional<AnswerRecord> AnswerRecord::fromRow(const Row& row) {
     r.answered = momentFrom(at(u"DatumACas").toString());
     r.right = at(u"Spravne").toInt() != 0;
     r.hint = at(u"Napoveda").toInt() != 0;
-    const auto kind = answerKindFrom(at(u"TypTestu").toString());
+    const auto kind = runKindFrom(at(u"TypTestu").toString());
     if (!numberOk || !bank::categoryOf(r.number) || !kind)
         return std::nullopt;
     r.kind = *kind;
     return r;
-}
-
-QList<AnswerRecord> pointsTestAnswers(const QString& profile, const TestQuestions& questions,
-                                      const TestScore& score, const QDateTime& when) {
-    QList<AnswerRecord> answers;
-    for (int i = 0; i < testplan::kPositions; ++i)
-        answers << AnswerRecord{profile, questions[i].number,   when, !score.wrong[i],
-                                false,   AnswerKind::PointsTest};
-    return answers;
 }
 
 bool AppendAnswers(const QString& folder, const QList<AnswerRecord>& answers, StoreError* error) {

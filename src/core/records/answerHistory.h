@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/pointstest/testScore.h"
+#include "core/records/resultRecord.h"
 #include "core/store/tableStore.h"
 
 #include <QDateTime>
@@ -8,14 +8,6 @@
 #include <QString>
 
 #include <optional>
-
-// What kind of run an answer was given in.
-enum class AnswerKind { Practice, Examination, PointsTest };
-
-// The texts the history stores for the kinds; the first two are the results
-// table's own.
-QString answerKindText(AnswerKind kind);
-std::optional<AnswerKind> answerKindFrom(const QString& text);
 
 // One confirmed answer of one question, as the history table Odpovedi keeps
 // it. A hint counts as an answer that was not right.
@@ -25,16 +17,12 @@ struct AnswerRecord {
     QDateTime answered;
     bool right = false;
     bool hint = false;
-    AnswerKind kind = AnswerKind::Practice;
+    RunKind kind = RunKind::Practice;
 
     Row toRow() const;
     // Reads by field name; nothing for a row whose number or kind is damaged.
     static std::optional<AnswerRecord> fromRow(const Row& row);
 };
-
-// The 25 answers of a scored points test, each right or wrong as scored.
-QList<AnswerRecord> pointsTestAnswers(const QString& profile, const TestQuestions& questions,
-                                      const TestScore& score, const QDateTime& when);
 
 namespace schemas {
 const TableSchema& answers(); // Odpovedi

@@ -12,7 +12,7 @@ QString categoryTitles(const QString& categories) {
         // Only the ASCII digits 1 to 7 name a category; anything else adds no line.
         const int index = c.unicode() - u'1';
         if (index >= 0 && index < bank::kCategoryCount)
-            lines << QString::fromUtf16(bank::categories()[index].title);
+            lines << bank::categoryTitles()[index];
     }
     return lines.join(u'\n');
 }

@@ -69,6 +69,25 @@ bool WriteResultRecord(const QString& folder, const ResultRecord& record, StoreE
     return TableStore::append(schemas::results(), folder, record.toRow(), error);
 }
 
+QString runKindText(RunKind kind) {
+    switch (kind) {
+    case RunKind::Practice:
+        return kPracticeKind;
+    case RunKind::Examination:
+        return kExaminationKind;
+    case RunKind::PointsTest:
+        break;
+    }
+    return kPointsTestKind;
+}
+
+std::optional<RunKind> runKindFrom(const QString& text) {
+    for (RunKind kind : {RunKind::Practice, RunKind::Examination, RunKind::PointsTest})
+        if (text == runKindText(kind))
+            return kind;
+    return std::nullopt;
+}
+
 namespace schemas {
 
 const TableSchema& results() {

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 // "12, 45, 301": question numbers as the results table stores them.
 QString numberListText(const QList<int>& numbers);
@@ -14,8 +15,13 @@ QList<int> parseNumberList(const QString& text);
 // "137": the digits of the enabled categories in ascending order.
 QString categoryDigits(const std::array<bool, 7>& categories);
 
+// The kind of run a record comes from, and the text the tables store for it.
+enum class RunKind { Practice, Examination, PointsTest };
 inline const QString kPracticeKind = QStringLiteral("Procvičování");
 inline const QString kExaminationKind = QStringLiteral("Zkoušení");
+inline const QString kPointsTestKind = QStringLiteral("Test na body");
+QString runKindText(RunKind kind);
+std::optional<RunKind> runKindFrom(const QString& text);
 
 // One finished practice or examination run, as the results table keeps it.
 struct ResultRecord {

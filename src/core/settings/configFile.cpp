@@ -130,6 +130,14 @@ void readGroup(const Reader& r, const QString& path, Settings& s, QStringList& p
 
 namespace config {
 
+const std::array<QString, 10>& iniKeys() {
+    static const std::array<QString, 10> keys{
+        u"Pravidla provozu"_s, u"Ridicke opravneni"_s, u"Silnicni zakon"_s, u"Zdravoveda"_s,
+        u"Podminky provozu"_s, u"Znacky"_s,            u"Krizovatky"_s,     u"Procvicovani"_s,
+        u"Zkouseni"_s,         u"Test"_s};
+    return keys;
+}
+
 Loaded load(const QString& path) {
     Loaded loaded;
     const QFileInfo info(path);
@@ -154,7 +162,7 @@ Loaded load(const QString& path) {
     loaded.readOnly = !fileOpens(path);
     const Reader r(ini, path, loaded.problems);
     Settings& s = loaded.settings;
-    const auto& keys = bank::iniKeys();
+    const auto& keys = iniKeys();
     for (int i = 0; i < 7; ++i)
         s.categories[i] = r.flag(kCategorySection, keys[i]);
     readGroup(r, path, s, loaded.problems);
@@ -181,7 +189,7 @@ bool save(const QString& path, const Settings& s, const ViewChoices& view, QStri
         }
         ini = IniFile::parse(old.readAll());
     }
-    const auto& keys = bank::iniKeys();
+    const auto& keys = iniKeys();
     for (int i = 0; i < 7; ++i)
         ini.setValue(kCategorySection, keys[i], flagText(s.categories[i]));
     ini.setValue(kGroupSection, u"Skupina"_s, s.group);

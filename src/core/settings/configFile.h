@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "core/settings/settings.h"
 
 #include <QString>
@@ -7,6 +9,9 @@
 
 // Reading and writing config.ini.
 namespace config {
+
+// The ten keys config.ini knows: seven categories, then the three protocol switches.
+const std::array<QString, 10>& iniKeys();
 
 struct Loaded {
     Settings settings;

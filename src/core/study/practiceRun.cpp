@@ -143,7 +143,7 @@ void PracticeRun::endStored(Settings& settings) {
 ResultRecord PracticeRun::record(RunKind kind, const Settings& settings,
                                  const QDateTime& now) const {
     ResultRecord r;
-    r.kind = kind == RunKind::Examination ? kExaminationKind : kPracticeKind;
+    r.kind = runKindText(kind);
     r.profile = settings.activeProfile;
     r.written = now;
     r.group = settings.group;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/records/resultRecord.h"
+
 #include "core/questions/question.h"
 #include "core/questions/selection.h"
 #include "core/study/scoring.h"
@@ -14,8 +16,6 @@
 
 struct ResultRecord;
 struct Settings;
-
-enum class RunKind { Practice, Examination };
 
 // The state of one practice or examination run.
 struct RunState {

@@ -145,8 +145,7 @@ void THlavniFormular::M2OznacSpravneClick() {
 }
 
 void THlavniFormular::recordAnswer(bool right, bool hint) {
-    const AnswerKind kind =
-        runKind() == RunKind::Examination ? AnswerKind::Examination : AnswerKind::Practice;
+    const RunKind kind = runKind();
     // A failed write must not interrupt the run: the first failure is kept
     // and told when the run ends.
     StoreError error;

@@ -20,10 +20,6 @@ using namespace Qt::StringLiterals;
 namespace {
 constexpr int kPageSize = 100; // a few screens of rows per fetch
 
-QString kindText(RunKind kind) {
-    return kind == RunKind::Examination ? kExaminationKind : kPracticeKind;
-}
-
 KeyedListModel::Page listPage(const QList<StoredResult>& results) {
     KeyedListModel::Page page;
     page.keys.reserve(results.size());
@@ -79,7 +75,7 @@ TProtocol::TProtocol(RunKind kind, const QString& profile, ResultsTable& table, 
          u"Použití nápovědy"_s, u"Úspěšnost"_s},
         QList<Qt::Alignment>(7, centred),
         [this](qint64 after, int limit) -> std::optional<KeyedListModel::Page> {
-            const auto results = table_.list(profile_, kindText(kind_), after, limit);
+            const auto results = table_.list(profile_, runKindText(kind_), after, limit);
             if (!results)
                 return std::nullopt;
             return listPage(*results);
@@ -146,7 +142,7 @@ void TProtocol::btnPodrobnostiClick() {
     if (row < 0)
         return;
     StoredResult found;
-    switch (table_.find(profile_, kindText(kind_), model_->keyAt(row), found)) {
+    switch (table_.find(profile_, runKindText(kind_), model_->keyAt(row), found)) {
     case Lookup::Failed:
         showStoreError(u"Výsledek nelze načíst."_s);
         return;
@@ -171,7 +167,7 @@ void TProtocol::btnVymazatVseClick() {
     if (!msg::ask(this, u"Opravdu chcete smazat všechny záznamy?"_s))
         return;
     // One transaction: on failure every record is still there, and listed.
-    if (!table_.removeAll(profile_, kindText(kind_)))
+    if (!table_.removeAll(profile_, runKindText(kind_)))
         showStoreError(u"Záznamy nelze smazat."_s);
     model_->reload(); // a failure is told by fetchFailed
     DBGrid1_->selectRow(0);

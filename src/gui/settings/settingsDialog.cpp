@@ -126,9 +126,8 @@ void TNastaveni::buildControls() {
     QGroupBox* gbZK =
         frame(this, "gbZK", u"Procvičovat/zkoušet otázky z kategorie:"_s, {8, 8, 305, 137});
     for (int i = 0; i < bank::kCategoryCount; ++i) {
-        const bank::Category& c = bank::categories()[i];
-        auto* box = new QCheckBox(QString::fromUtf16(c.title), gbZK);
-        box->setObjectName(QString::fromLatin1(c.checkBox));
+        auto* box = new QCheckBox(bank::categoryTitles()[i], gbZK);
+        box->setObjectName(QString::fromLatin1(kCategoryBoxes[i]));
         box->setGeometry(8, 16 + 16 * i, 305 - 8,
                          kBoxHeight); // the longest caption needs all of it
         categoryBoxes_[i] = box;

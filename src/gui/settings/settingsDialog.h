@@ -16,6 +16,11 @@ class QRadioButton;
 // The settings dialog: categories, licence group, protocol switches and user
 // profiles. It works on a copy of the Settings and hands the copy back on
 // "OK"; the caller applies it. Nothing here writes config.ini.
+// The object names of the category switches, in the categories' order.
+inline constexpr std::array<const char*, 7> kCategoryBoxes{
+    "cbPravidla", "cbOpravneni", "cbZakonDoprava", "cbZdravoveda",
+    "cbPodminky", "cbZnacky",    "cbKrizovatky"};
+
 class TNastaveni : public QDialog {
     Q_OBJECT
   public:
