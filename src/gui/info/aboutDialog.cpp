@@ -46,9 +46,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int
 TAbout::TAbout(QWidget* owner, UrlOpener opener) : QDialog(owner), opener_(std::move(opener)) {
     setObjectName(u"TAbout"_s);
     setWindowTitle(u"O programu"_s);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(kDialogFlags);
     setFixedSize(376, 311);
     setFont(windowFont());
 

@@ -53,9 +53,7 @@ TTestForm::TTestForm(const Settings& settings, const AppPaths& paths, const Cloc
     : QDialog(owner), settings_(settings), paths_(paths), clock_(clock) {
     setObjectName(u"TTestForm"_s);
     setWindowTitle(kTestCaption);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(kDialogFlags);
     setFont(windowFont());
     paintBackground(this, colours::kFace);
     setFixedSize(kWidth, kHeight);

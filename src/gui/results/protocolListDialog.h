@@ -1,18 +1,15 @@
 #pragma once
 
+// TSeznamTestu, "Seznam testů": the list of stored points tests.
 #include "core/records/protocolsTable.h"
 #include "gui/results/protocolReportDialog.h"
+#include "gui/results/recordListDialog.h"
 
-#include <QDialog>
-
-class KeyedListModel;
-class QPushButton;
-class RecordGrid;
 struct Settings;
 
 // The active profile's stored points tests: listed page by page, deleted one
 // or all, and opened as their report.
-class TSeznamTestu : public QDialog {
+class TSeznamTestu : public RecordListDialog {
     Q_OBJECT
   public:
     // The whole command: tells when there are no protocols yet or the table
@@ -22,23 +19,15 @@ class TSeznamTestu : public QDialog {
 
     TSeznamTestu(const QString& profile, const QString& workFolder, QWidget* owner,
                  TTestDetailForm::SaveChooser chooser = &TTestDetailForm::chooseSaveFile);
-    // Opens the table and fetches the first page; false with the error
-    // already shown to the learner.
-    bool load();
 
   private:
-    void btnDetailClick();
-    void btnVymazClick();
-    void btnVymazVseClick();
-    void showStoreError(const QString& what);
-    void updateButtons();
+    bool openTable() override { return table_.open(); }
+    const StoreError& storeError() const override { return table_.error(); }
+    void openRecord(qint64 key) override;
+    bool removeRecord(qint64 key) override { return table_.remove(key); }
+    bool removeAllRecords() override { return table_.removeAll(profile_).has_value(); }
 
     QString profile_;
     ProtocolsTable table_;
     TTestDetailForm::SaveChooser chooser_;
-    KeyedListModel* model_ = nullptr;
-    RecordGrid* DBGrid1_ = nullptr;
-    QPushButton* btnDetail_ = nullptr;
-    QPushButton* btnVymaz_ = nullptr;
-    QPushButton* btnVymazVse_ = nullptr;
 };

@@ -43,9 +43,7 @@ QString TTestDetailForm::chooseSaveFile(QWidget* parent) {
 
 TTestDetailForm::TTestDetailForm(const ProtocolRecord& protocol, QWidget* owner,
                                  SaveChooser chooser)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                         Qt::WindowCloseButtonHint),
+    : QDialog(owner, kDialogFlags),
       lines_(testreport::lines(protocol)), chooser_(std::move(chooser)) {
     setObjectName(u"TestDetailForm"_s);
     setWindowTitle(testreport::caption(protocol));

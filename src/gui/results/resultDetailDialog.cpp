@@ -34,9 +34,7 @@ QLabel* valueLabel(QWidget* parent, const char* name, const QString& caption, co
 } // namespace
 
 TDetail::TDetail(const ResultRecord& result, RunKind kind, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                         Qt::WindowCloseButtonHint),
+    : QDialog(owner, kDialogFlags),
       result_(result), kind_(kind) {
     setObjectName(u"Detail"_s);
     setWindowTitle(result.kind + u" - "_s + dateText(result.written.date()) + u", "_s +

@@ -3,8 +3,8 @@
 #include "core/base/dates.h"
 #include "core/base/fileOpens.h"
 #include "core/records/keyedListModel.h"
-#include "gui/results/resultDetailDialog.h"
 #include "core/settings/settings.h"
+#include "gui/results/resultDetailDialog.h"
 #include "gui/ui/centring.h"
 #include "gui/ui/fonts.h"
 #include "gui/ui/messages.h"
@@ -12,7 +12,6 @@
 #include "gui/ui/widgets.h"
 
 #include <QDir>
-#include <QKeyEvent>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
@@ -47,8 +46,7 @@ std::optional<Reexamination> TProtocol::browse(RunKind kind, const Settings& set
                              : u"Protokol procvičování zatím nebyl vytvořen!"_s);
         return std::nullopt;
     }
-    ResultsTable table(workFolder);
-    TProtocol browser(kind, settings.activeProfile, table, owner);
+    TProtocol browser(kind, settings.activeProfile, workFolder, owner);
     if (!browser.load())
         return std::nullopt;
     centreOn(&browser, owner);
@@ -56,11 +54,13 @@ std::optional<Reexamination> TProtocol::browse(RunKind kind, const Settings& set
     return browser.chosen_;
 }
 
-TProtocol::TProtocol(RunKind kind, const QString& profile, ResultsTable& table, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                         Qt::WindowCloseButtonHint),
-      kind_(kind), profile_(profile), table_(table) {
+TProtocol::TProtocol(RunKind kind, const QString& profile, const QString& workFolder,
+                     QWidget* owner)
+    : RecordListDialog(owner, {u"Výsledky nelze načíst."_s, u"Další výsledky nelze načíst."_s,
+                               u"Výsledek nelze načíst."_s,
+                               u"Vybraný výsledek už v tabulce není."_s,
+                               u"Záznam nelze smazat."_s, u"Záznamy nelze smazat."_s}),
+      kind_(kind), profile_(profile), table_(workFolder) {
     setObjectName(u"Protocol"_s);
     setWindowTitle(u"Seznam výsledků "_s +
                    (kind == RunKind::Examination ? u"zkoušení,   Uživatel: "_s
@@ -70,7 +70,7 @@ TProtocol::TProtocol(RunKind kind, const QString& profile, ResultsTable& table, 
     setFixedSize(556, 331);
 
     const auto centred = Qt::Alignment(Qt::AlignHCenter);
-    model_ = new KeyedListModel(
+    auto* model = new KeyedListModel(
         {u"Datum vystavení"_s, u"Čas"_s, u"Skupina"_s, u"Počet otázek"_s, u"Špatné odpovědi"_s,
          u"Použití nápovědy"_s, u"Úspěšnost"_s},
         QList<Qt::Alignment>(7, centred),
@@ -83,93 +83,26 @@ TProtocol::TProtocol(RunKind kind, const QString& profile, ResultsTable& table, 
         kPageSize, this);
 
     // Created first, so first in tab order.
-    DBGrid1_ = new RecordGrid(this, model_, {8, 8, 537, 281}, {90, 50, 51, 73, 91, 92, 62});
-    DBGrid1_->installEventFilter(this);
+    setGrid(model, {8, 8, 537, 281}, {90, 50, 51, 73, 91, 92, 62});
+    openOnEnter();
 
     auto* btnOK = placeButton(this, "btnOK", u"&OK"_s, {83, 296, 75, 25});
-    btnPodrobnosti_ = placeButton(this, "btnPodrobnosti", u"&Podrobnosti"_s, {171, 296, 89, 25});
-    btnVymazat_ = placeButton(this, "btnVymazat", u"Vymazat &záznam"_s, {275, 296, 97, 25});
-    btnVymazatVse_ = placeButton(this, "btnVymazatVse", u"&Vymazat vše"_s, {387, 296, 81, 25});
-
     connect(btnOK, &QPushButton::clicked, this, &QDialog::reject);
-    connect(btnPodrobnosti_, &QPushButton::clicked, this, &TProtocol::btnPodrobnostiClick);
-    connect(btnVymazat_, &QPushButton::clicked, this, &TProtocol::btnVymazatClick);
-    connect(btnVymazatVse_, &QPushButton::clicked, this, &TProtocol::btnVymazatVseClick);
-    DBGrid1_->setFocus();
+    setButtons(placeButton(this, "btnPodrobnosti", u"&Podrobnosti"_s, {171, 296, 89, 25}),
+               placeButton(this, "btnVymazat", u"Vymazat &záznam"_s, {275, 296, 97, 25}),
+               placeButton(this, "btnVymazatVse", u"&Vymazat vše"_s, {387, 296, 81, 25}));
+    grid()->setFocus();
 }
 
-bool TProtocol::load() {
-    if (!table_.open() || !model_->reload()) {
-        msg::error(parentWidget(), table_.error().message(u"Výsledky nelze načíst."_s));
-        return false;
-    }
-    // Later pages are fetched while the view scrolls or paints; the box waits
-    // until that is over.
-    connect(
-        model_, &KeyedListModel::fetchFailed, this,
-        [this] { showStoreError(u"Další výsledky nelze načíst."_s); }, Qt::QueuedConnection);
-    DBGrid1_->selectRow(0);
-    updateButtons();
-    return true;
-}
-
-void TProtocol::updateButtons() {
-    const bool any = model_->rowCount() > 0;
-    btnPodrobnosti_->setEnabled(any);
-    btnVymazat_->setEnabled(any);
-    btnVymazatVse_->setEnabled(any);
-}
-
-void TProtocol::showStoreError(const QString& what) {
-    msg::error(this, table_.error().message(what));
-}
-
-bool TProtocol::eventFilter(QObject* watched, QEvent* event) {
-    // Enter on a row opens its detail instead of reaching the dialog's buttons.
-    if (watched == DBGrid1_ && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            if (btnPodrobnosti_->isEnabled())
-                btnPodrobnostiClick();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-void TProtocol::btnPodrobnostiClick() {
-    const int row = DBGrid1_->currentRow();
-    if (row < 0)
+void TProtocol::openRecord(qint64 key) {
+    StoredResult stored;
+    if (!found(table_.find(profile_, runKindText(kind_), key, stored)))
         return;
-    StoredResult found;
-    switch (table_.find(profile_, runKindText(kind_), model_->keyAt(row), found)) {
-    case Lookup::Failed:
-        showStoreError(u"Výsledek nelze načíst."_s);
-        return;
-    case Lookup::Gone:
-        msg::error(this, u"Vybraný výsledek už v tabulce není."_s);
-        return;
-    case Lookup::Found:
-        break;
-    }
-    chosen_ = TDetail::run(found.record, kind_, this);
+    chosen_ = TDetail::run(stored.record, kind_, this);
     if (chosen_)
         accept();
 }
 
-void TProtocol::btnVymazatClick() {
-    if (!DBGrid1_->removeCurrent([this](qint64 key) { return table_.remove(key); }))
-        showStoreError(u"Záznam nelze smazat."_s);
-    updateButtons();
-}
-
-void TProtocol::btnVymazatVseClick() {
-    if (!msg::ask(this, u"Opravdu chcete smazat všechny záznamy?"_s))
-        return;
-    // One transaction: on failure every record is still there, and listed.
-    if (!table_.removeAll(profile_, runKindText(kind_)))
-        showStoreError(u"Záznamy nelze smazat."_s);
-    model_->reload(); // a failure is told by fetchFailed
-    DBGrid1_->selectRow(0);
-    updateButtons();
+bool TProtocol::removeAllRecords() {
+    return table_.removeAll(profile_, runKindText(kind_)).has_value();
 }

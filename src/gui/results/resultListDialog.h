@@ -1,22 +1,19 @@
 #pragma once
 
-#include "core/study/reexamination.h"
+// TProtocol, "Seznam výsledků procvičování/zkoušení": the results browser.
 #include "core/records/resultsTable.h"
-
-#include <QDialog>
+#include "core/study/reexamination.h"
+#include "gui/results/recordListDialog.h"
 
 #include <optional>
 
-class KeyedListModel;
-class QPushButton;
-class RecordGrid;
 struct Settings;
 
-// The results browser: the active profile's stored practice or examination
-// results, one kind at a time. Deletes one or all of them and opens the
-// detail of one, from which a re-examination may be chosen; that choice
-// closes the browser and is handed back to the main window.
-class TProtocol : public QDialog {
+// The active profile's stored practice or examination results, one kind at a
+// time. Deletes one or all of them and opens the detail of one, from which a
+// re-examination may be chosen; that choice closes the browser and is handed
+// back to the main window.
+class TProtocol : public RecordListDialog {
     Q_OBJECT
   public:
     // Shows the browser modally over owner, or tells the learner that no
@@ -24,26 +21,17 @@ class TProtocol : public QDialog {
     static std::optional<Reexamination> browse(RunKind kind, const Settings& settings,
                                                const QString& workFolder, QWidget* owner);
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
-    TProtocol(RunKind kind, const QString& profile, ResultsTable& table, QWidget* owner);
+    TProtocol(RunKind kind, const QString& profile, const QString& workFolder, QWidget* owner);
 
-    bool load(); // the first page; false on a store error
-    void updateButtons();
-    void showStoreError(const QString& what);
-    void btnPodrobnostiClick();
-    void btnVymazatClick();
-    void btnVymazatVseClick();
+    bool openTable() override { return table_.open(); }
+    const StoreError& storeError() const override { return table_.error(); }
+    void openRecord(qint64 key) override;
+    bool removeRecord(qint64 key) override { return table_.remove(key); }
+    bool removeAllRecords() override;
 
     RunKind kind_;
     QString profile_;
-    ResultsTable& table_;
-    KeyedListModel* model_ = nullptr;
-    RecordGrid* DBGrid1_ = nullptr;
-    QPushButton* btnPodrobnosti_ = nullptr;
-    QPushButton* btnVymazat_ = nullptr;
-    QPushButton* btnVymazatVse_ = nullptr;
+    ResultsTable table_;
     std::optional<Reexamination> chosen_;
 };

@@ -42,9 +42,7 @@ QString recordLine(RecordOutcome record, RunKind kind) {
 
 TResult::TResult(const RunState& run, const Settings& settings, RunKind kind, RecordOutcome record,
                  QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                         Qt::WindowCloseButtonHint) {
+    : QDialog(owner, kDialogFlags) {
     setObjectName(u"Result"_s);
     setWindowTitle(u"Vyhodnocení programu Tarmelka 2003"_s);
     setFont(windowFont());

@@ -20,6 +20,12 @@ inline const QColor kBlue(0, 0, 255);
 inline const QColor kMaroon(128, 0, 0);
 } // namespace colours
 
+// The frame of the program's own dialogs: a title, the system menu, minimise
+// and close, no maximise and no help button.
+inline constexpr Qt::WindowFlags kDialogFlags =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
 // Small builders for the fixed-place controls of the program's windows. Every
 // text they show is plain text: a profile named "<b>x</b>" shows its brackets.
 // A label at its place, sized to its text.
