@@ -35,7 +35,7 @@ struct Learner {
 Learner learn(const QString& profile, const BankIndex& index, int answers, int days,
               QRandomGenerator& generator) {
     Learner l;
-    std::array<int, 758> seen{};
+    std::array<int, bank::kQuestionCount + 1> seen{};
     QList<int> numbers;
     for (int n = 1; n <= bank::kQuestionCount; ++n)
         if (index.present[n] && !bank::isRetired(n) && bank::drawMatches(u"B"_s, index.group[n]))

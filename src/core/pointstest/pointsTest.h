@@ -22,7 +22,6 @@ class PointsTest {
     void setRemainingSeconds(int seconds) { remaining_ = seconds; }
     int elapsedSeconds() const { return testplan::kTimeLimit - remaining_; }
     bool timedOut() const { return remaining_ <= 0; }
-    QDateTime startDateTime() const { return started_; }
 
     // Scores the test once; later calls change nothing.
     void evaluate(const TestTicks& ticks);

@@ -1,6 +1,7 @@
 #include "core/pointstest/testReport.h"
 
 #include "core/base/dates.h"
+#include "core/questions/testPlan.h"
 
 using namespace Qt::StringLiterals;
 
@@ -50,7 +51,7 @@ QStringList lines(const ProtocolRecord& record) {
     QStringList out;
     out.reserve(kLines);
     out << u" Uživatel : "_s + record.profile << QString() << u"  Skupina : "_s + record.group
-        << u"  Maximální dosažitelný počet bodů: : "_s + QString::number(kMaxPoints)
+        << u"  Maximální dosažitelný počet bodů: : "_s + QString::number(testplan::kMaxPoints)
         << u"  Minimální potřeba počtu bodů : "_s + QString::number(record.minPoints)
         << u"  Datum a čas testu : "_s + dateTimeText(record.started)
         << u"  Délka testu : "_s + record.duration << QString()

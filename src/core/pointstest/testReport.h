@@ -10,7 +10,6 @@
 namespace testreport {
 
 inline constexpr int kLines = 40;
-inline constexpr int kMaxPoints = 65;
 
 // The date and time of a protocol as the list, the caption and the report
 // show it: "6.3.2003 14:05:10".

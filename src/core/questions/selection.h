@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/questions/bank.h"
 #include "core/questions/question.h"
 
 #include <QList>
@@ -12,8 +13,8 @@
 // What the draw needs to know of the question table: which numbers it holds
 // and each one's Skupina.
 struct BankIndex {
-    std::array<bool, 758> present{};
-    std::array<QString, 758> group;
+    std::array<bool, bank::kQuestionCount + 1> present{}; // by number
+    std::array<QString, bank::kQuestionCount + 1> group;
 
     static BankIndex from(const QList<Question>& questions);
 };

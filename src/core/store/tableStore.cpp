@@ -72,7 +72,7 @@ QString whereClause(const TableSchema& schema, const QList<Condition>& where, QV
         Q_ASSERT_X(index >= 0, "TableStore", "condition on an unknown field");
         const Field& field = schema.fields[index];
         const QString name = quoted(c.field);
-        if (c.op == Condition::Op::In || c.op == Condition::Op::NotIn) {
+        if (c.op == Condition::Op::In) {
             const QVariantList values = c.value.toList();
             QStringList marks;
             for (const QVariant& v : values) {
@@ -80,10 +80,10 @@ QString whereClause(const TableSchema& schema, const QList<Condition>& where, QV
                 bound << toStored(field, v);
             }
             const QString list = u"("_s + marks.join(u", "_s) + u")"_s;
-            terms << name + (c.op == Condition::Op::In ? u" IN "_s : u" NOT IN "_s) + list;
+            terms << name + u" IN "_s + list;
             continue;
         }
-        static const QString ops[] = {u" = ?"_s, u" <> ?"_s, u" > ?"_s, u" <= ?"_s};
+        static const QString ops[] = {u" = ?"_s, u" > ?"_s, u" <= ?"_s}; // by Op
         terms << name + ops[int(c.op)];
         bound << toStored(field, c.value);
     }

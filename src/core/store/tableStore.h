@@ -25,10 +25,10 @@ struct StoreError {
 
 // One condition on a field; conditions of a query are joined by AND.
 struct Condition {
-    enum class Op { Equal, NotEqual, Greater, LessOrEqual, In, NotIn };
+    enum class Op { Equal, Greater, LessOrEqual, In };
     QString field;
     Op op;
-    QVariant value; // a QVariantList for In and NotIn
+    QVariant value; // a QVariantList for In
 };
 
 using Row = QVariantList; // values in the schema's field order

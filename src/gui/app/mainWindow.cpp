@@ -109,13 +109,7 @@ bool THlavniFormular::FormCreate() {
 
 void THlavniFormular::loadPictures() {
     QStringList problems;
-    auto load = [&](const QString& stored) {
-        QString error;
-        QPixmap picture = loadPicture(paths_, stored, &error);
-        if (picture.isNull())
-            problems << error;
-        return picture;
-    };
+    auto load = [&](const QString& stored) { return loadPicture(paths_, stored, problems); };
     // Without its picture a mark is drawn plainly, so the learner never answers blind.
     auto mark = [&](const QString& stored, DrawnMark fallback) {
         const QPixmap picture = load(stored);

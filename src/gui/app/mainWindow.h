@@ -37,7 +37,6 @@ class THlavniFormular : public QWidget {
     bool StartRun(bool examination);
     void EvaluateAnswer();
     void setClock(const Clock& clock) { clock_ = clock; }
-    void setRandomSeed(quint32 seed) { generator_.seed(seed); }
     Mode currentMode() const { return mode_; }
     void ShowHintInStatusBar(const QString& hint);
 

@@ -138,13 +138,7 @@ bool TTestForm::FormCreate(QRandomGenerator& generator) {
 }
 
 void TTestForm::loadMarks(QStringList* problems) {
-    auto load = [&](const QString& stored) {
-        QString error;
-        QPixmap picture = loadPicture(paths_, stored, &error);
-        if (picture.isNull())
-            *problems << error;
-        return picture;
-    };
+    auto load = [&](const QString& stored) { return loadPicture(paths_, stored, *problems); };
     pVyhodnoceni_->setMarks(
         {load(u"grafika\\yes.jpg"_s), load(u"grafika\\no.jpg"_s), load(u"grafika\\mistake.jpg"_s)});
 }

@@ -24,7 +24,6 @@ class TTestDetailForm : public QDialog {
     TTestDetailForm(const ProtocolRecord& protocol, QWidget* owner,
                     SaveChooser chooser = &TTestDetailForm::chooseSaveFile);
 
-    const QStringList& reportLines() const { return lines_; }
     // Prints the report as one job titled with the window's caption.
     bool printReport(QPrinter& printer, QString* error) const;
     // Writes the report to the chosen name with ".txt" appended.

@@ -51,3 +51,11 @@ QPixmap drawnMark(DrawnMark mark) {
     }
     return pixmap;
 }
+
+QPixmap loadPicture(const AppPaths& paths, const QString& stored, QStringList& problems) {
+    QString error;
+    QPixmap picture = loadPicture(paths, stored, &error);
+    if (picture.isNull())
+        problems << error;
+    return picture;
+}

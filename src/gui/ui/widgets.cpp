@@ -1,7 +1,5 @@
 #include "gui/ui/widgets.h"
 
-#include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -26,20 +24,6 @@ QPushButton* placeButton(QWidget* parent, const char* name, const QString& capti
     auto* button = named(new QPushButton(caption, parent), name);
     button->setGeometry(place);
     return button;
-}
-
-QCheckBox* placeCheckBox(QWidget* parent, const char* name, const QString& caption, int x, int y) {
-    auto* box = named(new QCheckBox(caption, parent), name);
-    box->move(x, y);
-    box->adjustSize();
-    return box;
-}
-
-QGroupBox* placeGroupBox(QWidget* parent, const char* name, const QString& title,
-                         const QRect& place) {
-    auto* box = named(new QGroupBox(title, parent), name);
-    box->setGeometry(place);
-    return box;
 }
 
 QFrame* placeRule(QWidget* parent, const char* name, int x, int y, int width) {

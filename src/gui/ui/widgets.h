@@ -4,9 +4,7 @@
 #include <QRect>
 #include <QString>
 
-class QCheckBox;
 class QFrame;
-class QGroupBox;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -31,9 +29,6 @@ inline constexpr Qt::WindowFlags kDialogFlags =
 // A label at its place, sized to its text.
 QLabel* placeLabel(QWidget* parent, const char* name, const QString& text, int x, int y);
 QPushButton* placeButton(QWidget* parent, const char* name, const QString& caption,
-                         const QRect& place);
-QCheckBox* placeCheckBox(QWidget* parent, const char* name, const QString& caption, int x, int y);
-QGroupBox* placeGroupBox(QWidget* parent, const char* name, const QString& title,
                          const QRect& place);
 // A sunken horizontal rule.
 QFrame* placeRule(QWidget* parent, const char* name, int x, int y, int width);
