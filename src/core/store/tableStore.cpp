@@ -1,147 +1,22 @@
 #include "core/store/tableStore.h"
 
+#include "core/store/sqlText.h"
+#include "core/store/transaction.h"
+
 #include <QAtomicInt>
-#include <QDate>
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QTime>
-
-#include <algorithm>
-#include <limits>
 
 using namespace Qt::StringLiterals;
+using namespace sqltext;
 
 namespace {
-
-QString quoted(const QString& identifier) {
-    return u'"' + QString(identifier).replace(u'"', u"\"\""_s) + u'"';
-}
-
-QString sqlType(FieldType type) {
-    return type == FieldType::Integer ? u"INTEGER"_s : u"TEXT"_s;
-}
-
-// Dates and times are kept as ISO-8601 text, which sorts and compares correctly.
-QVariant toStored(const Field& field, const QVariant& value) {
-    if (value.isNull())
-        return field.type == FieldType::Integer ? QVariant(0) : QVariant(QString());
-    switch (field.type) {
-    case FieldType::Integer:
-        return value.toLongLong();
-    case FieldType::Date:
-        return value.toDate().toString(Qt::ISODate);
-    case FieldType::Time:
-        return value.toTime().toString(u"HH:mm:ss"_s);
-    case FieldType::DateTime:
-        return value.toDateTime().toString(u"yyyy-MM-ddTHH:mm:ss"_s);
-    case FieldType::Text:
-        return value.toString().left(field.size);
-    case FieldType::Memo:
-        return value.toString();
-    }
-    return value;
-}
-
-QVariant fromStored(const Field& field, const QVariant& value) {
-    switch (field.type) {
-    case FieldType::Integer: // a damaged field's huge number stays huge, never wraps round
-        return int(std::clamp<qlonglong>(value.toLongLong(), std::numeric_limits<int>::min(),
-                                         std::numeric_limits<int>::max()));
-    case FieldType::Date:
-        return QDate::fromString(value.toString(), Qt::ISODate);
-    case FieldType::Time:
-        return QTime::fromString(value.toString(), u"HH:mm:ss"_s);
-    case FieldType::DateTime:
-        return QDateTime::fromString(value.toString(), u"yyyy-MM-ddTHH:mm:ss"_s);
-    case FieldType::Text:
-    case FieldType::Memo:
-        return value.isNull() ? QString() : value.toString();
-    }
-    return value;
-}
-
-QString whereClause(const TableSchema& schema, const QList<Condition>& where, QVariantList& bound) {
-    QStringList terms;
-    for (const Condition& c : where) {
-        const int index = schema.indexOf(c.field);
-        Q_ASSERT_X(index >= 0, "TableStore", "condition on an unknown field");
-        const Field& field = schema.fields[index];
-        const QString name = quoted(c.field);
-        if (c.op == Condition::Op::In) {
-            const QVariantList values = c.value.toList();
-            QStringList marks;
-            for (const QVariant& v : values) {
-                marks << u"?"_s;
-                bound << toStored(field, v);
-            }
-            const QString list = u"("_s + marks.join(u", "_s) + u")"_s;
-            terms << name + u" IN "_s + list;
-            continue;
-        }
-        static const QString ops[] = {u" = ?"_s, u" > ?"_s, u" <= ?"_s}; // by Op
-        terms << name + ops[int(c.op)];
-        bound << toStored(field, c.value);
-    }
-    return terms.isEmpty() ? QString() : u" WHERE "_s + terms.join(u" AND "_s);
-}
-
 QAtomicInt connectionCounter;
-
 } // namespace
-
-namespace {
-// Not SQLite's: a write failed because the folder refuses the journal file.
-constexpr int kReadOnlyFolder = 0x10000;
-
-// The common SQLite result codes, told in Czech.
-QString explained(int code) {
-    switch (code == kReadOnlyFolder ? code : code & 0xff) {
-    case 3:  // SQLITE_PERM
-    case 23: // SQLITE_AUTH
-        return u"Program nemá k souboru potřebná oprávnění."_s;
-    case 5: // SQLITE_BUSY
-    case 6: // SQLITE_LOCKED
-        return u"Soubor právě používá jiný program."_s;
-    case 8: // SQLITE_READONLY
-        return u"Soubor je jen pro čtení, nelze do něj zapisovat."_s;
-    case 10: // SQLITE_IOERR
-        return u"Při čtení nebo zápisu na disk došlo k chybě."_s;
-    case 11: // SQLITE_CORRUPT
-        return u"Soubor je poškozen."_s;
-    case 13: // SQLITE_FULL
-        return u"Disk je plný."_s;
-    case 14: // SQLITE_CANTOPEN
-        return u"Soubor nelze otevřít."_s;
-    case kReadOnlyFolder:
-        return u"Složka programu je jen pro čtení: vedle tabulky nelze vytvořit pomocný soubor, "
-               u"a proto do ní nelze zapisovat."_s;
-    case 26: // SQLITE_NOTADB
-        return u"Soubor není tabulkou programu: je poškozen, nebo jde o jiný soubor."_s;
-    default:
-        return u"Tabulku nelze použít."_s;
-    }
-}
-} // namespace
-
-QString StoreError::message(const QString& what) const {
-    QStringList lines;
-    if (!what.isEmpty())
-        lines << what;
-    lines << u"Tabulka: "_s + file;
-    if (code == 0) {
-        lines << text;
-    } else {
-        lines << explained(code);
-        if (!text.trimmed().isEmpty())
-            lines << u"Podrobnosti: "_s + text.trimmed();
-    }
-    return lines.join(u'\n');
-}
 
 TableStore::TableStore(const TableSchema& schema, const QString& folder)
     : schema_(schema), folder_(folder),
@@ -182,7 +57,7 @@ bool TableStore::fail(const QSqlError& error) {
     int known = ok && code != 0 ? code : 1;
     const int primary = known & 0xff;
     if ((primary == 8 || primary == 14) && !QFileInfo(folder_).isWritable())
-        known = kReadOnlyFolder; // SQLite blames the file; the folder is at fault
+        known = StoreError::kReadOnlyFolder; // SQLite blames the file; the folder is at fault
     error_ = {error.text(), schema_.fileName(), known};
     return false;
 }
@@ -363,27 +238,6 @@ std::optional<QList<KeyedRow>> TableStore::page(const QList<Condition>& where, q
         rows << KeyedRow{query->value(0).toLongLong(), readRow(*query, 1)};
     return rows;
 }
-
-namespace {
-// Rolls back unless committed, so a failed write never leaves half a change.
-class Transaction {
-  public:
-    explicit Transaction(QSqlDatabase db) : db_(db), active_(db_.transaction()) {}
-    ~Transaction() {
-        if (active_)
-            db_.rollback();
-    }
-    bool started() const { return active_; }
-    bool commit() {
-        active_ = !db_.commit();
-        return !active_;
-    }
-
-  private:
-    QSqlDatabase db_;
-    bool active_;
-};
-} // namespace
 
 bool TableStore::insert(const QList<Row>& rows) {
     if (!requireOpen())

@@ -14,6 +14,9 @@ class QSqlError;
 // A failure of the table store: the store's own text, its SQLite result code
 // (0 when the text is the program's own) and the table's file.
 struct StoreError {
+    // Not SQLite's: a write failed because the folder refuses the journal file.
+    static constexpr int kReadOnlyFolder = 0x10000;
+
     QString text;
     QString file;
     int code = 0;

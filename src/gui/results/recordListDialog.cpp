@@ -44,8 +44,8 @@ bool RecordListDialog::load() {
     // Later pages are fetched while the view scrolls or paints; the box waits
     // until that is over.
     connect(
-        model_, &KeyedListModel::fetchFailed, this,
-        [this] { showStoreError(texts_.moreFailed); }, Qt::QueuedConnection);
+        model_, &KeyedListModel::fetchFailed, this, [this] { showStoreError(texts_.moreFailed); },
+        Qt::QueuedConnection);
     grid_->selectRow(0);
     updateButtons();
     return true;

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "core/store/tableSchema.h"
+#include "core/store/tableStore.h"
+
+#include <QString>
+#include <QVariant>
+
+// The SQL text of the store and the conversion of values to and from their
+// stored form: identifiers quoted, one column type per field kind, dates and
+// times as ISO-8601 text, conditions as a WHERE clause with bound values.
+namespace sqltext {
+
+QString quoted(const QString& identifier);
+QString sqlType(FieldType type);
+QVariant toStored(const Field& field, const QVariant& value);
+QVariant fromStored(const Field& field, const QVariant& value);
+// " WHERE a = ? AND b IN (?, ?)", appending the values to bound; empty
+// without conditions.
+QString whereClause(const TableSchema& schema, const QList<Condition>& where, QVariantList& bound);
+
+} // namespace sqltext
