@@ -4,12 +4,12 @@
 // With "--shots <folder>" it saves pictures of the view for a learner of a
 // few weeks and for a new profile instead.
 #include "benchStats.h"
-#include "core/records/protocolRecord.h"
 #include "core/questions/bank.h"
 #include "core/questions/questionTable.h"
-#include "gui/results/progressWindow.h"
+#include "core/records/protocolRecord.h"
 #include "core/records/resultRecord.h"
 #include "core/settings/settings.h"
+#include "gui/results/progressWindow.h"
 #include "gui/ui/fonts.h"
 
 #include <QApplication>
@@ -161,7 +161,8 @@ int main(int argc, char** argv) {
     Samples open;
     for (int i = 0; i < 10; ++i) {
         Progress progress;
-        read.time([&] { progress = gatherProgress(dir.path(), u"Jana"_s, u"B"_s, *index, generator); });
+        read.time(
+            [&] { progress = gatherProgress(dir.path(), u"Jana"_s, u"B"_s, *index, generator); });
         open.time([&] {
             progress = gatherProgress(dir.path(), u"Jana"_s, u"B"_s, *index, generator);
             TPokrok view(progress, u"Jana"_s, u"B"_s);

@@ -3,11 +3,11 @@
 // With "--shots <folder>" it also saves pictures of a junction page, the
 // evaluation page and a review for a look by eye.
 #include "benchStats.h"
+#include "core/questions/bank.h"
+#include "core/questions/questionTable.h"
 #include "gui/pointstest/evaluationPage.h"
 #include "gui/pointstest/pointsTestWindow.h"
 #include "gui/pointstest/testPages.h"
-#include "core/questions/bank.h"
-#include "core/questions/questionTable.h"
 #include "gui/ui/fonts.h"
 
 #include <QAbstractButton>

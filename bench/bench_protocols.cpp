@@ -5,10 +5,10 @@
 // the temporary folder and reused. With "--shots <folder>" it saves
 // pictures of the list and the report and prints the report to a PDF.
 #include "benchStats.h"
-#include "core/records/protocolsTable.h"
 #include "core/pointstest/testReport.h"
-#include "gui/results/protocolReportDialog.h"
+#include "core/records/protocolsTable.h"
 #include "gui/results/protocolListDialog.h"
+#include "gui/results/protocolReportDialog.h"
 #include "gui/ui/fonts.h"
 #include "gui/ui/translations.h"
 

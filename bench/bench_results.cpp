@@ -7,11 +7,11 @@
 // layouts of the detail instead.
 #include "benchStats.h"
 #include "core/records/keyedListModel.h"
-#include "gui/results/resultDetailDialog.h"
-#include "gui/results/resultListDialog.h"
 #include "core/records/purge.h"
 #include "core/records/resultsTable.h"
 #include "core/settings/settings.h"
+#include "gui/results/resultDetailDialog.h"
+#include "gui/results/resultListDialog.h"
 #include "gui/ui/fonts.h"
 
 #include <QApplication>

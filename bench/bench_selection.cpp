@@ -1,8 +1,8 @@
 // Counting the selectable set, the slowest random draw, and the purge at close.
 #include "benchStats.h"
-#include "core/records/protocolRecord.h"
 #include "core/questions/questionTable.h"
 #include "core/questions/selection.h"
+#include "core/records/protocolRecord.h"
 #include "core/records/purge.h"
 #include "core/records/resultRecord.h"
 

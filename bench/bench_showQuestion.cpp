@@ -1,6 +1,6 @@
 // Shows every question of the real bank in the question area, as browsing does.
-#include "core/base/paths.h"
 #include "benchStats.h"
+#include "core/base/paths.h"
 #include "core/questions/bank.h"
 #include "core/questions/questionTable.h"
 #include "gui/study/questionArea.h"

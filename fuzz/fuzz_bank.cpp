@@ -2,8 +2,8 @@
 // fault, records point at lines of the text, and the records read back
 // unchanged when written out again in the same format.
 
-#include "fuzzSupport.h"
 #include "core/questions/bankSource.h"
+#include "fuzzSupport.h"
 
 #include <QSet>
 #include <QStringList>

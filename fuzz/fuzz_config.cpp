@@ -2,8 +2,8 @@
 // survive a save and a second load unchanged, and saving them again writes the
 // same bytes.
 
-#include "fuzzSupport.h"
 #include "core/settings/configFile.h"
+#include "fuzzSupport.h"
 
 #include <QStringList>
 

@@ -1,8 +1,8 @@
 // config.ini reader: parsing any bytes, writing them back and parsing again
 // keeps every section's keys and values.
 
-#include "fuzzSupport.h"
 #include "core/settings/iniFile.h"
+#include "fuzzSupport.h"
 
 #include <QStringDecoder>
 

@@ -1,9 +1,9 @@
 // The number readers: config.ini switches and counts (IniFile::toInt) and the
 // results table's question lists (parseNumberList), against a plain reference.
 
-#include "fuzzSupport.h"
 #include "core/records/resultRecord.h"
 #include "core/settings/iniFile.h"
+#include "fuzzSupport.h"
 
 #include <QRegularExpression>
 #include <QStringList>

@@ -4,8 +4,8 @@
 // only, as in a read-only folder where no record can be written.
 //   killdriver <folder> <first-sequence> <first-generation> [records]
 
-#include "killWorkload.h"
 #include "core/settings/configFile.h"
+#include "killWorkload.h"
 
 #include <QCoreApplication>
 #include <QDir>

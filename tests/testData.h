@@ -2,9 +2,9 @@
 // Widget-free helpers shared by the test programs: fixture banks, pictures
 // and stored records.
 
-#include "core/records/protocolRecord.h"
 #include "core/questions/bankSource.h"
 #include "core/questions/questionTable.h"
+#include "core/records/protocolRecord.h"
 #include "core/records/resultRecord.h"
 #include "core/store/tableStore.h"
 

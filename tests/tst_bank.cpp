@@ -463,7 +463,8 @@ class BankTest : public QObject {
         QTest::newRow("licence weight for a group") << 433 << licenceWeight << false;
         QTest::newRow("licence weight on a sign") << 651 << licenceWeight << false;
         QTest::newRow("rules' weight") << 100 << u"s maximální přípustnou hmotností"_s << false;
-        QTest::newRow("horn for the siren") << 1 << u"spolu se zvukovým výstražným zařízením"_s << true;
+        QTest::newRow("horn for the siren")
+            << 1 << u"spolu se zvukovým výstražným zařízením"_s << true;
         QTest::newRow("old siren name") << 1 << u"zvláštní zvukové výstražné zařízení"_s << false;
         QTest::newRow("siren") << 1 << u"se zvláštním zvukovým výstražným znamením"_s << false;
     }
@@ -542,8 +543,8 @@ class BankTest : public QObject {
     // the right ones stand near the bank's own share of right answers (a
     // third with three answers), for every such word in at least ten answers.
     void realBankHedgeWordsDoNotTellTheKey() {
-        const QStringList hedges{u"ledaže"_s, u"může"_s,  u"mohou"_s,    u"je-li to nutné"_s,
-                                 u"vždy"_s,   u"nikdy"_s, u"jen"_s,      u"pouze"_s,
+        const QStringList hedges{u"ledaže"_s,   u"může"_s,      u"mohou"_s,  u"je-li to nutné"_s,
+                                 u"vždy"_s,     u"nikdy"_s,     u"jen"_s,    u"pouze"_s,
                                  u"výhradně"_s, u"zpravidla"_s, u"kdykoli"_s};
         int answers = 0, right = 0;
         std::map<QString, std::pair<int, int>> withWord; // right, all

@@ -1,12 +1,12 @@
 // Browsing the bank: question layout, pictures, the retired notice and the
 // browse box.
-#include "gui/app/mainWindow.h"
 #include "core/base/jpegImage.h"
 #include "core/base/textLines.h"
+#include "gui/app/mainWindow.h"
 #include "gui/study/questionArea.h"
-#include "testSupport.h"
 #include "gui/ui/fonts.h"
 #include "gui/ui/staticText.h"
+#include "testSupport.h"
 
 #include <QAction>
 #include <QLabel>

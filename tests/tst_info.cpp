@@ -1,14 +1,14 @@
 // The help window, the handbook's facts and the about window.
 #include "core/base/paths.h"
-#include "core/records/protocolRecord.h"
-#include "core/records/answerHistory.h"
-#include "core/records/resultRecord.h"
-#include "gui/info/handbookWindow.h"
-#include "gui/info/aboutDialog.h"
-#include "core/questions/testPlan.h"
 #include "core/questions/bank.h"
+#include "core/questions/testPlan.h"
+#include "core/records/answerHistory.h"
+#include "core/records/protocolRecord.h"
+#include "core/records/resultRecord.h"
 #include "core/settings/profiles.h"
 #include "core/settings/settings.h"
+#include "gui/info/aboutDialog.h"
+#include "gui/info/handbookWindow.h"
 #include "gui/ui/fonts.h"
 
 #include <QDir>
@@ -85,10 +85,12 @@ class InfoTest : public QObject {
         const QString html = handbook();
         const qsizetype backup = html.indexOf(u"zálohovat"_s);
         QVERIFY(backup > 0);
-        for (const TableSchema* table : {&schemas::results(), &schemas::protocols(), &schemas::answers()}) {
+        for (const TableSchema* table :
+             {&schemas::results(), &schemas::protocols(), &schemas::answers()}) {
             QVERIFY2(html.contains(u"<td>"_s + table->fileName() + u"</td>"_s),
                      qPrintable(table->fileName()));
-            QVERIFY2(html.indexOf(table->fileName(), backup) > backup, qPrintable(table->fileName()));
+            QVERIFY2(html.indexOf(table->fileName(), backup) > backup,
+                     qPrintable(table->fileName()));
         }
     }
 

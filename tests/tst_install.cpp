@@ -7,9 +7,9 @@
 // The probe is this test program itself, copied next to the installed
 // executable and started with --probe: it takes its paths exactly as the
 // program does, opens the main window, saves the settings and stores a result.
-#include "gui/app/mainWindow.h"
 #include "core/records/resultRecord.h"
 #include "core/records/resultsTable.h"
+#include "gui/app/mainWindow.h"
 #include "gui/ui/pictures.h"
 
 #include <QAction>

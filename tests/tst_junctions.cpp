@@ -1,8 +1,8 @@
 // The junction questions are correct by construction: every scene of
 // data/krizovatky/scenes.txt is ordered by the priority rules of junctionRules.h,
 // and the question drawn from it must say exactly that order and nothing else.
-#include "junctionRules.h"
 #include "core/questions/bankSource.h"
+#include "junctionRules.h"
 
 #include <QFile>
 #include <QRegularExpression>

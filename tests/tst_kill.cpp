@@ -6,8 +6,8 @@
 // TARMELKA_KILLS sets the number of kills (default 40), TARMELKA_KILL_SEED
 // the seed of the moments.
 
-#include "killWorkload.h"
 #include "core/settings/configFile.h"
+#include "killWorkload.h"
 
 #include "core/store/tableStore.h"
 

@@ -1,11 +1,11 @@
 // The main window: idle state, menus, modes, saving the settings and closing.
-#include "gui/app/mainWindow.h"
 #include "core/records/protocolRecord.h"
 #include "core/records/resultRecord.h"
+#include "gui/app/mainWindow.h"
 #include "gui/study/helpPanel.h"
 #include "gui/study/questionArea.h"
-#include "testSupport.h"
 #include "gui/ui/fonts.h"
+#include "testSupport.h"
 
 #include <QAction>
 #include <QLabel>

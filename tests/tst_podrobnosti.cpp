@@ -1,8 +1,8 @@
 // The result detail: its layout by categories and counts, the number boxes,
 // and the re-examination it hands back (or refuses for a damaged record).
 #include "gui/results/resultDetailDialog.h"
-#include "testSupport.h"
 #include "gui/ui/fonts.h"
+#include "testSupport.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,13 +1,13 @@
 // The progress view: the forecast by the points test's own composition, the
 // categories by the last answers, the window, and the two new commands of
 // the main window with the history they write.
-#include "gui/app/mainWindow.h"
-#include "core/questions/testPlan.h"
 #include "core/questions/bank.h"
-#include "gui/results/progressWindow.h"
+#include "core/questions/testPlan.h"
 #include "core/records/resultRecord.h"
-#include "gui/study/runStartDialog.h"
+#include "gui/app/mainWindow.h"
+#include "gui/results/progressWindow.h"
 #include "gui/study/questionArea.h"
+#include "gui/study/runStartDialog.h"
 #include "testSupport.h"
 
 #include <QAction>
@@ -80,10 +80,10 @@ class PokrokTest : public QObject {
             history << answer(n, true);
         history << answer(10, false) << answer(11, false); // rules: two wrong
         const forecast::Chances c = forecast::rightChances(history);
-        QVERIFY(c[560] > 0.9);            // first aid, not answered yet
-        QVERIFY(c[300] < c[560]);         // rules lean on the learner's rate
-        QVERIFY(c[700] > c[300]);         // signs: no answers, the learner's rate
-        QVERIFY(c[300] > 0.5);            // two wrong answers say little
+        QVERIFY(c[560] > 0.9);    // first aid, not answered yet
+        QVERIFY(c[300] < c[560]); // rules lean on the learner's rate
+        QVERIFY(c[700] > c[300]); // signs: no answers, the learner's rate
+        QVERIFY(c[300] > 0.5);    // two wrong answers say little
     }
 
     // Learners whose chance of each question is known answer a part of the
@@ -126,8 +126,9 @@ class PokrokTest : public QObject {
                 const int n = numbers[g.bounded(int(numbers.size()))];
                 history << answer(n, g.generateDouble() < truth[n]);
             }
-            forecastSum += forecast::simulate(forecast::rightChances(history), index, u"B"_s,
-                                              kTests, g)->probability();
+            forecastSum +=
+                forecast::simulate(forecast::rightChances(history), index, u"B"_s, kTests, g)
+                    ->probability();
             truthSum += forecast::simulate(truth, index, u"B"_s, kTests, g)->probability();
         }
         const double predicted = forecastSum / kLearners, actual = truthSum / kLearners;
@@ -263,7 +264,8 @@ class PokrokTest : public QObject {
         const Progress p = gatherProgress(dir.path(), u"Jana"_s, u"B"_s, fullBank(), generator);
         QCOMPARE(p.practice.size(), 1);
         QCOMPARE(p.unreadable.size(), 1);
-        QVERIFY2(p.unreadable.first().contains(u"Protokoly.DB"_s), qPrintable(p.unreadable.first()));
+        QVERIFY2(p.unreadable.first().contains(u"Protokoly.DB"_s),
+                 qPrintable(p.unreadable.first()));
         QVERIFY(p.forecast);
     }
 

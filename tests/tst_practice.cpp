@@ -1,13 +1,13 @@
 // Practice and examination from the menu to the stored record and a repeat.
 #include "gui/app/mainWindow.h"
-#include "gui/study/runResultDialog.h"
-#include "gui/study/runStartDialog.h"
 #include "gui/study/helpPanel.h"
 #include "gui/study/questionArea.h"
-#include "testSupport.h"
+#include "gui/study/runResultDialog.h"
+#include "gui/study/runStartDialog.h"
 #include "gui/ui/fonts.h"
 #include "gui/ui/keyGrace.h"
 #include "gui/ui/staticText.h"
+#include "testSupport.h"
 
 #include <QAction>
 #include <QApplication>

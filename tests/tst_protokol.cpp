@@ -4,10 +4,10 @@
 #include "gui/app/mainWindow.h"
 #include "gui/results/resultDetailDialog.h"
 #include "gui/results/resultListDialog.h"
-#include "gui/study/runResultDialog.h"
 #include "gui/study/helpPanel.h"
-#include "testSupport.h"
+#include "gui/study/runResultDialog.h"
 #include "gui/ui/fonts.h"
+#include "testSupport.h"
 
 #include <QAction>
 #include <QHeaderView>

@@ -10,8 +10,8 @@
 #include "core/records/resultsTable.h"
 #include "core/settings/configFile.h"
 #include "core/store/tableStore.h"
-#include "testSupport.h"
 #include "gui/ui/staticText.h"
+#include "testSupport.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -77,8 +77,8 @@ class SafetyTest : public QObject {
             << false << QStringList() << QStringList{u"Petr"_s} << QStringList() << u"Petr"_s
             << QStringList{u"Petr"_s};
         QTest::newRow("untrusted list, created and removed")
-            << false << three << QStringList{u"Petr"_s} << QStringList{u"Default"_s}
-            << u"Default"_s << QStringList{u"Petr"_s};
+            << false << three << QStringList{u"Petr"_s} << QStringList{u"Default"_s} << u"Default"_s
+            << QStringList{u"Petr"_s};
         QTest::newRow("created, never saved") << true << three << QStringList{u"Petr"_s} << three
                                               << u"Petr"_s << QStringList{u"Petr"_s};
         QTest::newRow("created and saved")
@@ -278,8 +278,8 @@ class SafetyTest : public QObject {
         QTemporaryDir dir;
         const QByteArray mount = dir.path().toLocal8Bit();
         if (geteuid() != 0 ||
-            QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=64k"_s,
-                                           u"tmpfs"_s, dir.path()}) != 0)
+            QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=64k"_s, u"tmpfs"_s,
+                                           dir.path()}) != 0)
             QSKIP("no small file system can be mounted here");
         const QString path = dir.filePath(report ? u"protokol.txt"_s : u"config.ini"_s);
         const QByteArray old = "[Skupina]\r\nSkupina=C\r\n";

@@ -3,9 +3,9 @@
 #include "core/settings/configFile.h"
 #include "core/settings/profiles.h"
 #include "gui/settings/settingsDialog.h"
-#include "testSupport.h"
 #include "gui/ui/fonts.h"
 #include "gui/ui/messages.h"
+#include "testSupport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -236,8 +236,7 @@ class SetupTest : public QObject {
         s.group = u"C"_s;
         TNastaveni dialog(s);
         for (int i = 0; i < bank::kCategoryCount; ++i)
-            QCOMPARE(child<QCheckBox>(&dialog, kCategoryBoxes[i])->isChecked(),
-                     s.categories[i]);
+            QCOMPARE(child<QCheckBox>(&dialog, kCategoryBoxes[i])->isChecked(), s.categories[i]);
         QVERIFY(child<QCheckBox>(&dialog, "cbZkouseni")->isChecked());
         QVERIFY(!child<QCheckBox>(&dialog, "cbTest")->isChecked());
         QVERIFY(child<QRadioButton>(&dialog, "rbC")->isChecked());

@@ -1,6 +1,6 @@
 // The table store and the purge of removed profiles, on files of their own.
-#include "core/records/protocolRecord.h"
 #include "core/questions/questionTable.h"
+#include "core/records/protocolRecord.h"
 #include "core/records/purge.h"
 #include "core/records/resultsTable.h"
 #include "core/store/tableStore.h"

@@ -5,9 +5,9 @@
 #include "gui/pointstest/pointsTestWindow.h"
 #include "gui/pointstest/testPages.h"
 #include "gui/pointstest/testText.h"
-#include "testSupport.h"
 #include "gui/ui/fonts.h"
 #include "gui/ui/staticText.h"
+#include "testSupport.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

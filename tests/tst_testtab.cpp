@@ -2,14 +2,14 @@
 // them, the report's box, printing to PDF, saving, and the missing or
 // damaged table.
 #include "core/base/windows1250.h"
-#include "core/records/protocolsTable.h"
 #include "core/pointstest/testReport.h"
-#include "gui/results/protocolReportDialog.h"
-#include "gui/results/protocolListDialog.h"
+#include "core/records/protocolsTable.h"
 #include "core/settings/settings.h"
-#include "testSupport.h"
+#include "gui/results/protocolListDialog.h"
+#include "gui/results/protocolReportDialog.h"
 #include "gui/ui/messages.h"
 #include "gui/ui/translations.h"
+#include "testSupport.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -417,8 +417,9 @@ class TestTabTest : public QObject {
         in<QPushButton>(&report, "btnUloz")->click();
         QCOMPARE(name, u"SaveDialog1"_s);
         QVERIFY2(types.value(0) == u"Složka"_s, qPrintable(types.join(u',')));
-        QVERIFY2(QRegularExpression(u"^\\d{2}\\.\\d{2}\\.\\d{2} "_s).match(dates.value(0)).hasMatch(),
-                 qPrintable(dates.join(u',')));
+        QVERIFY2(
+            QRegularExpression(u"^\\d{2}\\.\\d{2}\\.\\d{2} "_s).match(dates.value(0)).hasMatch(),
+            qPrintable(dates.join(u',')));
         QCOMPARE(mode, QFileDialog::AcceptSave);
         QCOMPARE(filter, u"Textové soubory (*.txt)"_s);
         QVERIFY(!boxSeen);

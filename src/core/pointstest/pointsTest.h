@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/records/protocolRecord.h"
 #include "core/pointstest/testScore.h"
+#include "core/records/protocolRecord.h"
 
 #include <QDateTime>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/questions/testPlan.h"
 #include "core/questions/question.h"
+#include "core/questions/testPlan.h"
 
 #include <QList>
 #include <QString>

@@ -50,7 +50,7 @@ QList<AnswerRecord> pointsTestAnswers(const QString& profile, const TestQuestion
                                       const TestScore& score, const QDateTime& when) {
     QList<AnswerRecord> answers;
     for (int i = 0; i < testplan::kPositions; ++i)
-        answers << AnswerRecord{profile, questions[i].number,   when, !score.wrong[i],
+        answers << AnswerRecord{profile, questions[i].number, when, !score.wrong[i],
                                 false,   RunKind::PointsTest};
     return answers;
 }

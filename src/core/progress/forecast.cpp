@@ -1,7 +1,7 @@
 #include "core/progress/forecast.h"
 
-#include "core/questions/testPlan.h"
 #include "core/questions/bank.h"
+#include "core/questions/testPlan.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 #include "core/progress/progress.h"
 
-#include "core/questions/testPlan.h"
 #include "core/questions/bank.h"
+#include "core/questions/testPlan.h"
 #include "core/records/protocolsTable.h"
 #include "core/records/resultsTable.h"
 
@@ -126,7 +126,7 @@ TimeScale timeScale(const QDateTime& first, const QDateTime& last) {
     scale.to = scale.from.addDays(step * count);
     scale.ticks = int(count) + 1;
     scale.format = scale.from.date().year() == scale.to.date().year() ? QStringLiteral("d.M.")
-                                                                        : QStringLiteral("d.M.yyyy");
+                                                                      : QStringLiteral("d.M.yyyy");
     return scale;
 }
 

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "core/progress/forecast.h"
 #include "core/questions/selection.h"
 #include "core/records/answerHistory.h"
-#include "core/progress/forecast.h"
 
 #include <QDateTime>
 #include <QList>
-#include <QStringList>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <optional>

@@ -23,8 +23,8 @@ QString SourceIssue::toString() const {
 namespace {
 
 const QStringList& fieldNames() {
-    static const QStringList names{u"Číslo"_s,   u"OTÁZKA"_s,  u"A"_s,       u"B"_s,
-                                   u"C"_s,       u"D"_s,       u"SPRÁVNĚ"_s, u"Skupina"_s,
+    static const QStringList names{u"Číslo"_s,   u"OTÁZKA"_s,   u"A"_s,       u"B"_s,
+                                   u"C"_s,       u"D"_s,        u"SPRÁVNĚ"_s, u"Skupina"_s,
                                    u"OBRÁZEK"_s, u"POZNÁMKA"_s, u"PŘEDPIS"_s};
     return names;
 }
@@ -238,8 +238,8 @@ void validateRecord(const SourceFile& file, const SourceRecord& r, const QString
             report(u"%1 má %2 znaků, nejvýše smí %3"_s.arg(QString::fromUtf16(b.field))
                        .arg(b.text.size())
                        .arg(b.limit));
-    const QString texts[] = {q.text,  q.answers[0], q.answers[1], q.answers[2], q.answers[3],
-                             q.correct, q.group,   q.picture,    q.note,       r.citation};
+    const QString texts[] = {q.text,    q.answers[0], q.answers[1], q.answers[2], q.answers[3],
+                             q.correct, q.group,      q.picture,    q.note,       r.citation};
     for (const QString& t : texts)
         if (!cp1250::encodable(t)) {
             report(u"text nelze zapsat ve Windows-1250: %1"_s.arg(t));

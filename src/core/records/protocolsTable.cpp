@@ -2,8 +2,7 @@
 
 using namespace Qt::StringLiterals;
 
-ProtocolsTable::ProtocolsTable(const QString& folder)
-    : RecordTable(schemas::protocols(), folder) {}
+ProtocolsTable::ProtocolsTable(const QString& folder) : RecordTable(schemas::protocols(), folder) {}
 
 QList<Condition> ProtocolsTable::of(const QString& profile) {
     // The store cuts the name to the field's 30 characters, as it stored it.

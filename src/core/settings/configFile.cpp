@@ -131,10 +131,11 @@ void readGroup(const Reader& r, const QString& path, Settings& s, QStringList& p
 namespace config {
 
 const std::array<QString, 10>& iniKeys() {
-    static const std::array<QString, 10> keys{
-        u"Pravidla provozu"_s, u"Ridicke opravneni"_s, u"Silnicni zakon"_s, u"Zdravoveda"_s,
-        u"Podminky provozu"_s, u"Znacky"_s,            u"Krizovatky"_s,     u"Procvicovani"_s,
-        u"Zkouseni"_s,         u"Test"_s};
+    static const std::array<QString, 10> keys{u"Pravidla provozu"_s, u"Ridicke opravneni"_s,
+                                              u"Silnicni zakon"_s,   u"Zdravoveda"_s,
+                                              u"Podminky provozu"_s, u"Znacky"_s,
+                                              u"Krizovatky"_s,       u"Procvicovani"_s,
+                                              u"Zkouseni"_s,         u"Test"_s};
     return keys;
 }
 

@@ -90,7 +90,7 @@ class THlavniFormular : public QWidget {
     void M2OznacSpravneClick();
     void finishRun();
     void recordAnswer(bool right, bool hint);
-    QString historyError_; // the first failed write of the answer history in this run
+    QString historyError_;    // the first failed write of the answer history in this run
     bool mayExplain_ = false; // practice, wrong verdict on screen: P shows the note
     void askNextQuestion();
 

@@ -1,13 +1,13 @@
 // The main window's part of a practice or examination run: it asks the run
 // what comes next and shows what the run answers.
-#include "gui/app/mainWindow.h"
 #include "core/questions/bank.h"
 #include "core/records/answerHistory.h"
 #include "core/records/resultRecord.h"
-#include "gui/study/runResultDialog.h"
-#include "gui/study/runStartDialog.h"
+#include "gui/app/mainWindow.h"
 #include "gui/study/helpPanel.h"
 #include "gui/study/questionArea.h"
+#include "gui/study/runResultDialog.h"
+#include "gui/study/runStartDialog.h"
 #include "gui/ui/centring.h"
 #include "gui/ui/messages.h"
 

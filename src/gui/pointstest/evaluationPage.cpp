@@ -1,11 +1,11 @@
 #include "gui/pointstest/evaluationPage.h"
 
 #include "core/base/textLines.h"
-#include "gui/pointstest/captionBox.h"
 #include "core/pointstest/pointsTest.h"
 #include "core/pointstest/testLayout.h"
-#include "gui/pointstest/testText.h"
 #include "core/pointstest/testTime.h"
+#include "gui/pointstest/captionBox.h"
+#include "gui/pointstest/testText.h"
 #include "gui/ui/fonts.h"
 #include "gui/ui/pictures.h"
 #include "gui/ui/staticText.h"

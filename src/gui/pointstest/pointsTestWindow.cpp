@@ -1,11 +1,11 @@
 #include "gui/pointstest/pointsTestWindow.h"
 
-#include "gui/pointstest/evaluationPage.h"
-#include "gui/pointstest/testPages.h"
 #include "core/pointstest/testTime.h"
 #include "core/questions/bank.h"
 #include "core/questions/questionTable.h"
 #include "core/records/answerHistory.h"
+#include "gui/pointstest/evaluationPage.h"
+#include "gui/pointstest/testPages.h"
 #include "gui/ui/centring.h"
 #include "gui/ui/fonts.h"
 #include "gui/ui/messages.h"

@@ -1,9 +1,9 @@
 #include "gui/pointstest/testPages.h"
 
 #include "core/base/textLines.h"
-#include "gui/pointstest/captionBox.h"
 #include "core/pointstest/pointsTest.h"
 #include "core/pointstest/testLayout.h"
+#include "gui/pointstest/captionBox.h"
 #include "gui/pointstest/testText.h"
 #include "gui/ui/pictures.h"
 #include "gui/ui/staticText.h"

@@ -11,12 +11,12 @@
 #include <QChart>
 #include <QChartView>
 #include <QDateTimeAxis>
+#include <QGraphicsSimpleTextItem>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGraphicsSimpleTextItem>
 #include <QHorizontalStackedBarSeries>
-#include <QLegendMarker>
 #include <QLabel>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
 #include <QPushButton>
@@ -184,7 +184,7 @@ class BarLabels : public QObject {
                 start += value;
                 auto* label = new QGraphicsSimpleTextItem(u"%1 %"_s.arg(value), chart_);
                 label->setBrush(part == 2 ? Qt::black : Qt::white); // dark on the grey part
-                label->setZValue(100);                               // above the bars
+                label->setZValue(100);                              // above the bars
                 const QRectF box = label->boundingRect();
                 if (value == 0 || box.width() + 4 > b.x() - a.x()) {
                     delete label;

@@ -54,10 +54,9 @@ void TSeznamTestu::browse(const Settings& settings, const QString& workFolder, Q
 
 TSeznamTestu::TSeznamTestu(const QString& profile, const QString& workFolder, QWidget* owner,
                            TTestDetailForm::SaveChooser chooser)
-    : RecordListDialog(owner, {u"Seznam testů nelze otevřít."_s,
-                               u"Další protokoly nelze načíst."_s, u"Protokol nelze načíst."_s,
-                               u"Protokol už v tabulce není."_s, u"Protokol nelze smazat."_s,
-                               u"Protokoly nelze smazat."_s}),
+    : RecordListDialog(owner, {u"Seznam testů nelze otevřít."_s, u"Další protokoly nelze načíst."_s,
+                               u"Protokol nelze načíst."_s, u"Protokol už v tabulce není."_s,
+                               u"Protokol nelze smazat."_s, u"Protokoly nelze smazat."_s}),
       profile_(profile), table_(workFolder), chooser_(std::move(chooser)) {
     setObjectName(u"SeznamTestu"_s);
     setWindowTitle(u"Seznam testů,   Uživatel: "_s + profile);

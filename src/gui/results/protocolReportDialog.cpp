@@ -6,8 +6,8 @@
 #include "gui/ui/messages.h"
 #include "gui/ui/widgets.h"
 
-#include <QDir>
 #include "gui/ui/czechFileModel.h"
+#include <QDir>
 
 #include <QFileDialog>
 #include <QPainter>
@@ -43,8 +43,8 @@ QString TTestDetailForm::chooseSaveFile(QWidget* parent) {
 
 TTestDetailForm::TTestDetailForm(const ProtocolRecord& protocol, QWidget* owner,
                                  SaveChooser chooser)
-    : QDialog(owner, kDialogFlags),
-      lines_(testreport::lines(protocol)), chooser_(std::move(chooser)) {
+    : QDialog(owner, kDialogFlags), lines_(testreport::lines(protocol)),
+      chooser_(std::move(chooser)) {
     setObjectName(u"TestDetailForm"_s);
     setWindowTitle(testreport::caption(protocol));
     setFont(windowFont());

@@ -34,8 +34,7 @@ QLabel* valueLabel(QWidget* parent, const char* name, const QString& caption, co
 } // namespace
 
 TDetail::TDetail(const ResultRecord& result, RunKind kind, QWidget* owner)
-    : QDialog(owner, kDialogFlags),
-      result_(result), kind_(kind) {
+    : QDialog(owner, kDialogFlags), result_(result), kind_(kind) {
     setObjectName(u"Detail"_s);
     setWindowTitle(result.kind + u" - "_s + dateText(result.written.date()) + u", "_s +
                    timeText(result.written.time()));

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/study/reexamination.h"
 #include "core/records/resultRecord.h"
+#include "core/study/reexamination.h"
 
 #include <QDialog>
 

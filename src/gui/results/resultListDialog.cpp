@@ -56,10 +56,10 @@ std::optional<Reexamination> TProtocol::browse(RunKind kind, const Settings& set
 
 TProtocol::TProtocol(RunKind kind, const QString& profile, const QString& workFolder,
                      QWidget* owner)
-    : RecordListDialog(owner, {u"Výsledky nelze načíst."_s, u"Další výsledky nelze načíst."_s,
-                               u"Výsledek nelze načíst."_s,
-                               u"Vybraný výsledek už v tabulce není."_s,
-                               u"Záznam nelze smazat."_s, u"Záznamy nelze smazat."_s}),
+    : RecordListDialog(owner,
+                       {u"Výsledky nelze načíst."_s, u"Další výsledky nelze načíst."_s,
+                        u"Výsledek nelze načíst."_s, u"Vybraný výsledek už v tabulce není."_s,
+                        u"Záznam nelze smazat."_s, u"Záznamy nelze smazat."_s}),
       kind_(kind), profile_(profile), table_(workFolder) {
     setObjectName(u"Protocol"_s);
     setWindowTitle(u"Seznam výsledků "_s +
