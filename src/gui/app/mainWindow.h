@@ -1,5 +1,8 @@
 #pragma once
 
+// THlavniFormular, "Tarmelka 2003": the main window with its menus, the
+// question area and the help panel.
+
 #include "core/base/clock.h"
 #include "core/base/paths.h"
 #include "core/questions/questionTable.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// TAbout, "O programu": the about window.
+
 #include "gui/info/linkOpener.h"
 
 #include <QDialog>

@@ -1,5 +1,7 @@
 #pragma once
 
+// THelpForm, "Nápověda programu Tarmelka 2003": the handbook window.
+
 #include "gui/info/linkOpener.h"
 
 #include <QDialog>

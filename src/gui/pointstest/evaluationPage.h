@@ -1,5 +1,7 @@
 #pragma once
 
+// EvaluationPage: the points-test window's page of the scored test.
+
 #include <QPixmap>
 #include <QWidget>
 

@@ -1,5 +1,8 @@
 #pragma once
 
+// TTestForm, "Test z předpisů o provozu na pozemních komunikacích": the
+// window of the timed points test.
+
 #include "core/base/clock.h"
 #include "core/base/paths.h"
 #include "core/pointstest/pointsTest.h"

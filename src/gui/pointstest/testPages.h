@@ -1,5 +1,7 @@
 #pragma once
 
+// TestPages: the points-test window's pages of questions.
+
 #include "core/pointstest/testScore.h"
 
 #include <QTabWidget>

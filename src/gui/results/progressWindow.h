@@ -1,5 +1,7 @@
 #pragma once
 
+// TPokrok, "Přehled pokroku": the progress view.
+
 #include "core/progress/progress.h"
 
 #include <QDialog>

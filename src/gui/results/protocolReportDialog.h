@@ -1,5 +1,8 @@
 #pragma once
 
+// TTestDetailForm, "Protokol z testu …": the report of one points test,
+// printed or saved to a file.
+
 #include "core/records/protocolRecord.h"
 
 #include <QDialog>

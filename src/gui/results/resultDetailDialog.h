@@ -1,5 +1,7 @@
 #pragma once
 
+// TDetail, "<kind> - <date>, <time>": the detail of one stored result.
+
 #include "core/records/resultRecord.h"
 #include "core/study/reexamination.h"
 

@@ -1,5 +1,7 @@
 #pragma once
 
+// TNastaveni, "Nastavení programu Tarmelka 2003": the settings dialog.
+
 #include "core/settings/profiles.h"
 #include "core/settings/settings.h"
 

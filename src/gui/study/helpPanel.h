@@ -1,5 +1,7 @@
 #pragma once
 
+// HelpPanel: the main window's panel of counters and instructions.
+
 #include "core/study/mode.h"
 
 #include <QFrame>

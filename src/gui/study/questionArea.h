@@ -1,5 +1,7 @@
 #pragma once
 
+// QuestionArea: the main window's area of the question shown.
+
 #include "core/questions/question.h"
 #include "core/study/browseNumber.h"
 #include "core/study/scoring.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// TResult, "Vyhodnocení programu Tarmelka 2003": the end-of-run dialog.
+
 #include "core/records/resultRecord.h"
 #include "core/study/practiceRun.h"
 

@@ -1,5 +1,7 @@
 #pragma once
 
+// TDotazPZ, "Dotaz programu Tarmelka 2003": the start dialog of a run.
+
 #include <QDialog>
 
 class QLabel;
