@@ -84,7 +84,7 @@ Learner learn(const QString& profile, const BankIndex& index, int answers, int d
 }
 
 bool store(const QString& folder, const Learner& l) {
-    if (!AppendAnswers(folder, l.answers, nullptr))
+    if (!appendAnswers(folder, l.answers, nullptr))
         return false;
     for (const ResultRecord& r : l.results)
         if (!WriteResultRecord(folder, r, nullptr))

@@ -45,7 +45,7 @@ int shots(const QString& folder) {
     TTestForm form(groupB(), AppPaths{kFolder, kFolder}, systemClock());
     if (!form.FormCreate(generator))
         return 1;
-    form.StartCountdown();
+    form.startCountdown();
     form.show();
     TestPages* pages = form.pages();
     for (int p = 1; p <= 25; p += 2)

@@ -83,7 +83,7 @@ class DrillTest : public QObject {
                                           at(14, true, 1)};
         QRandomGenerator generator(7);
         const auto order =
-            drill::DrillOrder(drill::replay(history), bankOf(18, 11), kAll, 3, kNow, generator);
+            drill::drillOrder(drill::replay(history), bankOf(18, 11), kAll, 3, kNow, generator);
         QCOMPARE(order, (QList<int>{12, 11, 13}));
     }
 
@@ -93,7 +93,7 @@ class DrillTest : public QObject {
                                           at(5, false, 0), at(6, true, 0)};
         QRandomGenerator generator(5);
         const auto order =
-            drill::DrillOrder(drill::replay(history), bankOf(40), kAll, 5, kNow, generator);
+            drill::drillOrder(drill::replay(history), bankOf(40), kAll, 5, kNow, generator);
         QCOMPARE(order.mid(0, 2), (QList<int>{3, 5}));
         for (int n : order.mid(2))
             QVERIFY2(!QList<int>({1, 4, 6}).contains(n), qPrintable(u"%1 should rest"_s.arg(n)));
@@ -105,7 +105,7 @@ class DrillTest : public QObject {
             history << at(n, false, 1); // ten due questions
         QRandomGenerator generator(1);
         const auto order =
-            drill::DrillOrder(drill::replay(history), bankOf(20), kAll, 8, kNow, generator);
+            drill::drillOrder(drill::replay(history), bankOf(20), kAll, 8, kNow, generator);
         QCOMPARE(order.size(), 8);
         for (int i = 0; i < order.size(); ++i)
             QCOMPARE(order[i] > 10, i % 4 == 3);
@@ -120,7 +120,7 @@ class DrillTest : public QObject {
         history << at(12, true, 0) << at(12, true, 0);
         QRandomGenerator generator(3);
         const auto order =
-            drill::DrillOrder(drill::replay(history), bankOf(13, 11), kAll, 10, kNow, generator);
+            drill::drillOrder(drill::replay(history), bankOf(13, 11), kAll, 10, kNow, generator);
         QCOMPARE(order, (QList<int>{13, 12, 11})); // all there is, never repeated
     }
 
@@ -132,7 +132,7 @@ class DrillTest : public QObject {
                                           at(7, false, 1)};
         QRandomGenerator generator(11);
         const auto order =
-            drill::DrillOrder(drill::replay(history), index, onlyFirst, 500, kNow, generator);
+            drill::drillOrder(drill::replay(history), index, onlyFirst, 500, kNow, generator);
         QVERIFY(!order.contains(5));   // other group
         QVERIFY(!order.contains(430)); // category switched off
         QVERIFY(!order.contains(420)); // retired
@@ -145,7 +145,7 @@ class DrillTest : public QObject {
         QSet<int> firsts;
         for (quint32 seed = 0; seed < 20; ++seed) {
             QRandomGenerator generator(seed);
-            firsts << drill::DrillOrder({}, bankOf(300), kAll, 1, kNow, generator).first();
+            firsts << drill::drillOrder({}, bankOf(300), kAll, 1, kNow, generator).first();
         }
         QVERIFY(firsts.size() > 10);
     }

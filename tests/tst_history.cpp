@@ -44,8 +44,8 @@ class HistoryTest : public QObject {
         QTemporaryDir dir;
         const AnswerRecord written{u"Jana"_s, 757, kNoon, right, hint, RunKind(kind)};
         StoreError error;
-        QVERIFY2(AppendAnswers(dir.path(), {written}, &error), qPrintable(error.text));
-        const auto read = ReadAnswers(dir.path(), u"Jana"_s, &error);
+        QVERIFY2(appendAnswers(dir.path(), {written}, &error), qPrintable(error.text));
+        const auto read = readAnswers(dir.path(), u"Jana"_s, &error);
         QVERIFY(read && read->size() == 1);
         const AnswerRecord& r = read->first();
         QCOMPARE(r.profile, written.profile);
@@ -65,18 +65,18 @@ class HistoryTest : public QObject {
 
     void readsOneProfileInTheOrderOfWriting() {
         QTemporaryDir dir;
-        QVERIFY(AppendAnswers(dir.path(), {answer(u"A"_s, 5, true), answer(u"B"_s, 6, false)},
+        QVERIFY(appendAnswers(dir.path(), {answer(u"A"_s, 5, true), answer(u"B"_s, 6, false)},
                               nullptr));
         // A later answer with an earlier time still comes later: order is writing order.
-        QVERIFY(AppendAnswers(dir.path(), {answer(u"A"_s, 7, false, -30)}, nullptr));
-        const auto a = ReadAnswers(dir.path(), u"A"_s, nullptr);
+        QVERIFY(appendAnswers(dir.path(), {answer(u"A"_s, 7, false, -30)}, nullptr));
+        const auto a = readAnswers(dir.path(), u"A"_s, nullptr);
         QVERIFY(a);
         QCOMPARE(a->size(), 2);
         QCOMPARE(a->at(0).number, 5);
         QCOMPARE(a->at(1).number, 7);
-        QCOMPARE(ReadAnswers(dir.path(), u"C"_s, nullptr)->size(), 0);
+        QCOMPARE(readAnswers(dir.path(), u"C"_s, nullptr)->size(), 0);
         // The summary's lighter read gives the same answers in the same order.
-        const auto outcomes = ReadAnswers(dir.path(), u"A"_s, nullptr, AnswerDetail::Outcomes);
+        const auto outcomes = readAnswers(dir.path(), u"A"_s, nullptr, AnswerDetail::Outcomes);
         QVERIFY(outcomes && outcomes->size() == 2);
         QCOMPARE(outcomes->at(0).number, 5);
         QVERIFY(outcomes->at(0).right && !outcomes->at(1).right);
@@ -84,7 +84,7 @@ class HistoryTest : public QObject {
 
     void missingTableReadsEmptyAndIsNotCreated() {
         QTemporaryDir dir;
-        const auto read = ReadAnswers(dir.path(), u"A"_s, nullptr);
+        const auto read = readAnswers(dir.path(), u"A"_s, nullptr);
         QVERIFY(read && read->isEmpty());
         QVERIFY(!QFile::exists(dir.filePath(u"Odpovedi.DB"_s)));
     }
@@ -92,8 +92,8 @@ class HistoryTest : public QObject {
     void longProfileNameIsCutLikeTheOtherTables() {
         QTemporaryDir dir;
         const QString longName = QString(40, u'x');
-        QVERIFY(AppendAnswers(dir.path(), {answer(longName, 1, true)}, nullptr));
-        const auto read = ReadAnswers(dir.path(), longName, nullptr);
+        QVERIFY(appendAnswers(dir.path(), {answer(longName, 1, true)}, nullptr));
+        const auto read = readAnswers(dir.path(), longName, nullptr);
         QVERIFY(read && read->size() == 1);
         QCOMPARE(read->first().profile, QString(30, u'x'));
     }
@@ -115,7 +115,7 @@ class HistoryTest : public QObject {
             QVERIFY(store.insert(
                 {Row{u"A"_s, number, kNoon, 1, 0, kind}, answer(u"A"_s, 3, true).toRow()}));
         }
-        const auto read = ReadAnswers(dir.path(), u"A"_s, nullptr);
+        const auto read = readAnswers(dir.path(), u"A"_s, nullptr);
         QVERIFY(read);
         QCOMPARE(read->size(), 1);
         QCOMPARE(read->first().number, 3);
@@ -128,15 +128,15 @@ class HistoryTest : public QObject {
         junk.write(QByteArray(4096, 'z'));
         junk.close();
         StoreError error;
-        QVERIFY(!ReadAnswers(dir.path(), u"A"_s, &error));
+        QVERIFY(!readAnswers(dir.path(), u"A"_s, &error));
         QVERIFY(error.file.endsWith(u"Odpovedi.DB"_s));
-        QVERIFY(!AppendAnswers(dir.path(), {answer(u"A"_s, 1, true)}, &error));
+        QVERIFY(!appendAnswers(dir.path(), {answer(u"A"_s, 1, true)}, &error));
         QCOMPARE(junk.size(), 4096); // nothing was written over it
     }
 
     void purgeRemovesTheProfilesAnswersOnly() {
         QTemporaryDir dir;
-        QVERIFY(AppendAnswers(
+        QVERIFY(appendAnswers(
             dir.path(),
             {answer(u"Gone"_s, 1, true), answer(u"Stays"_s, 2, false), answer(u"Gone"_s, 3, true)},
             nullptr));
@@ -147,7 +147,7 @@ class HistoryTest : public QObject {
         StoreError error;
         QVERIFY(PurgeRemovedProfiles(dir.path(), {u"Gone"_s}, &error));
         QCOMPARE(rows(schemas::answers(), dir.path()), 1);
-        QCOMPARE(ReadAnswers(dir.path(), u"Stays"_s, nullptr)->size(), 1);
+        QCOMPARE(readAnswers(dir.path(), u"Stays"_s, nullptr)->size(), 1);
         QCOMPARE(rows(schemas::results(), dir.path()), 1);
     }
 

@@ -348,7 +348,7 @@ class PokrokTest : public QObject {
         testing::onNextBox(end, QMessageBox::Yes);
         w.findChild<QAction*>(u"M2KonecRezimu"_s)->trigger(); // keep the first answer only
         QTRY_COMPARE(w.currentMode(), Mode::Idle);
-        const auto history = ReadAnswers(dir.path(), u"Jana"_s, nullptr);
+        const auto history = readAnswers(dir.path(), u"Jana"_s, nullptr);
         QVERIFY(history);
         QCOMPARE(history->size(), 1);
         QCOMPARE(history->first().number, first);
@@ -368,7 +368,7 @@ class PokrokTest : public QObject {
         QCOMPARE(w.run().state().order.first(), wrongOne);
         QCOMPARE(in<QLabel>(&w, "lbCisloOtazky")->text(), u"Otázka číslo %1"_s.arg(wrongOne));
         w.findChild<QAction*>(u"M2OznacSpravne"_s)->trigger();
-        const auto after = ReadAnswers(dir.path(), u"Jana"_s, nullptr);
+        const auto after = readAnswers(dir.path(), u"Jana"_s, nullptr);
         QCOMPARE(after->size(), 2);
         QVERIFY(after->last().hint);
         QVERIFY(!after->last().right);

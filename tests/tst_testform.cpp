@@ -87,7 +87,7 @@ class TestFormTest : public QObject {
         QVERIFY(form_->FormCreate(generator));
         ModalBox start;
         testing::onNextBox(start, QMessageBox::Ok);
-        form_->StartCountdown();
+        form_->startCountdown();
         QVERIFY(start.seen);
         QVERIFY(start.text.startsWith(u"Po stisknutí tlačítka OK začne plynout doba 30 minut"_s));
         QVERIFY(form_->countdownOn());

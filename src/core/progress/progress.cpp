@@ -93,7 +93,7 @@ Progress gatherProgress(const QString& folder, const QString& profile, const QSt
         p.unreadable << error.message();
     }
     QList<AnswerRecord> history;
-    if (const auto read = ReadAnswers(folder, profile, &error, AnswerDetail::Outcomes))
+    if (const auto read = readAnswers(folder, profile, &error, AnswerDetail::Outcomes))
         history = *read;
     else
         p.unreadable << error.message();

@@ -79,7 +79,7 @@ std::optional<AnswerRecord> AnswerRecord::fromRow(const Row& row) {
     return r;
 }
 
-bool AppendAnswers(const QString& folder, const QList<AnswerRecord>& answers, StoreError* error) {
+bool appendAnswers(const QString& folder, const QList<AnswerRecord>& answers, StoreError* error) {
     if (answers.isEmpty())
         return true;
     QList<Row> rows;
@@ -93,7 +93,7 @@ bool AppendAnswers(const QString& folder, const QList<AnswerRecord>& answers, St
     return false;
 }
 
-std::optional<QList<AnswerRecord>> ReadAnswers(const QString& folder, const QString& profile,
+std::optional<QList<AnswerRecord>> readAnswers(const QString& folder, const QString& profile,
                                                StoreError* error, AnswerDetail detail) {
     if (!TableStore::fileExists(schemas::answers(), folder))
         return QList<AnswerRecord>{};

@@ -30,7 +30,7 @@ const TableSchema& answers(); // Odpovedi
 
 // Appends the answers to Odpovedi in the folder in one transaction, creating
 // the table and its index on Profil first when they do not exist yet.
-bool AppendAnswers(const QString& folder, const QList<AnswerRecord>& answers, StoreError* error);
+bool appendAnswers(const QString& folder, const QList<AnswerRecord>& answers, StoreError* error);
 // What a failed append tells the learner, above the store's own reason.
 inline const QString kHistoryNotStored = QStringLiteral(
     "Odpovědi se nepodařilo uložit do historie odpovědí, takže je cvičení nejslabších "
@@ -41,6 +41,6 @@ inline const QString kHistoryNotStored = QStringLiteral(
 // the number, right and hint, which is all a summary needs, and reads much
 // less.
 enum class AnswerDetail { Full, Outcomes };
-std::optional<QList<AnswerRecord>> ReadAnswers(const QString& folder, const QString& profile,
+std::optional<QList<AnswerRecord>> readAnswers(const QString& folder, const QString& profile,
                                                StoreError* error,
                                                AnswerDetail detail = AnswerDetail::Full);

@@ -22,7 +22,7 @@ Cards replay(const QList<AnswerRecord>& history) {
     return cards;
 }
 
-QList<int> DrillOrder(const Cards& cards, const BankIndex& index, const Selection& selection,
+QList<int> drillOrder(const Cards& cards, const BankIndex& index, const Selection& selection,
                       int count, const QDateTime& now, QRandomGenerator& generator) {
     QList<int> due, waiting, fresh;
     for (int n = 1; n < int(cards.size()); ++n) {

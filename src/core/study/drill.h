@@ -40,7 +40,7 @@ Cards replay(const QList<AnswerRecord>& history);
 
 // The questions of a drill of count questions, in the order to ask them,
 // from the questions the selection allows, by the rule above.
-QList<int> DrillOrder(const Cards& cards, const BankIndex& index, const Selection& selection,
+QList<int> drillOrder(const Cards& cards, const BankIndex& index, const Selection& selection,
                       int count, const QDateTime& now, QRandomGenerator& generator);
 
 } // namespace drill

@@ -66,7 +66,7 @@ void THlavniFormular::M1NejslabsiClick() {
     if (!anySelectable(total))
         return;
     StoreError error;
-    const auto history = ReadAnswers(paths_.userFolder, settings_.activeProfile, &error);
+    const auto history = readAnswers(paths_.userFolder, settings_.activeProfile, &error);
     if (!history) {
         msg::error(this, error.message(u"Historii odpovědí nelze načíst."_s));
         return;
@@ -75,7 +75,7 @@ void THlavniFormular::M1NejslabsiClick() {
     centreOn(&dialog, this);
     dialog.exec();
     // A fresh practice over the chosen questions, in the learner's own group.
-    const QList<int> order = drill::DrillOrder(drill::replay(*history), *index, selection,
+    const QList<int> order = drill::drillOrder(drill::replay(*history), *index, selection,
                                                dialog.count(), clock_(), generator_);
     run_.presetDrill(order);
     pPomoc_->setTotal(run_.state().questionCount);

@@ -149,7 +149,7 @@ void THlavniFormular::recordAnswer(bool right, bool hint) {
     // A failed write must not interrupt the run: the first failure is kept
     // and told when the run ends.
     StoreError error;
-    if (!AppendAnswers(
+    if (!appendAnswers(
             paths_.userFolder,
             {{settings_.activeProfile, run_.state().currentNumber, clock_(), right, hint, kind}},
             &error) &&

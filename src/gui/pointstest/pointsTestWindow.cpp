@@ -44,7 +44,7 @@ void TTestForm::run(const Settings& settings, const AppPaths& paths, const Clock
     TTestForm form(settings, paths, clock, owner);
     if (!form.FormCreate(generator))
         return;
-    form.StartCountdown();
+    form.startCountdown();
     form.exec();
 }
 
@@ -143,7 +143,7 @@ void TTestForm::loadMarks(QStringList* problems) {
         {load(u"grafika\\yes.jpg"_s), load(u"grafika\\no.jpg"_s), load(u"grafika\\mistake.jpg"_s)});
 }
 
-void TTestForm::StartCountdown() {
+void TTestForm::startCountdown() {
     msg::info(parentWidget(),
               u"Po stisknutí tlačítka OK začne plynout doba 30 minut, která je dostatečně dlouhá "
               u"pro vyřešení testu.\nV případě, že budete hotovi dřív, stiskněte tlačítko "
@@ -171,7 +171,7 @@ void TTestForm::btnVyhodnotitClick() {
     timer1_->stop();
     test_->evaluate(pcTest_->ticks());
     StoreError historyError;
-    const bool historyStored = AppendAnswers(
+    const bool historyStored = appendAnswers(
         paths_.userFolder,
         pointsTestAnswers(settings_.activeProfile, test_->questions(), test_->score(), clock_()),
         &historyError);

@@ -39,7 +39,7 @@ class TTestForm : public QDialog {
     // why, when no test can be made.
     bool FormCreate(QRandomGenerator& generator);
     // The start message; the countdown runs from the moment it is dismissed.
-    void StartCountdown();
+    void startCountdown();
 
     void Timer1Timer();
     void btnVyhodnotitClick();
