@@ -70,8 +70,14 @@ int probe(int argc, char** argv) {
         return failProbe(u"usage: --probe <profile>"_s);
     // Any message box here is a failure: a missing table or picture says so in one.
     QTimer watchdog;
-    QObject::connect(&watchdog, &QTimer::timeout, [] {
+    bool progressShown = false;
+    QObject::connect(&watchdog, &QTimer::timeout, [&progressShown] {
         if (QWidget* box = QApplication::activeModalWidget()) {
+            if (box->objectName() == u"TPokrok"_s) { // the progress view, from its module
+                progressShown = true;
+                box->close();
+                return;
+            }
             std::fprintf(stderr, "probe: a message box: %s\n",
                          qPrintable(box->findChild<QObject*>(u"qt_msgbox_label"_s)
                                         ? box->findChild<QObject*>(u"qt_msgbox_label"_s)
@@ -115,6 +121,9 @@ int probe(int argc, char** argv) {
     StoreError storeError;
     if (!WriteResultRecord(paths.userFolder, record, &storeError))
         return failProbe(u"no result record: "_s + storeError.message());
+    window.findChild<QAction*>(u"M1Pokrok"_s)->trigger();
+    if (!progressShown)
+        return failProbe(u"the progress view did not open from its module"_s);
     return 0;
 }
 
@@ -184,6 +193,7 @@ class InstallTest : public QObject {
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("iconSize"); // 0: not a PNG icon
         QTest::newRow("executable") << u"bin/tarmelka"_s << 0;
+        QTest::newRow("progress module") << u"libexec/tarmelka/tarmelka-progress.so"_s << 0;
         QTest::newRow("question table") << u"share/tarmelka/otazky.DB"_s << 0;
         QTest::newRow("mark picture") << u"share/tarmelka/grafika/yes.jpg"_s << 0;
         QTest::newRow("junction picture") << u"share/tarmelka/grafika/krizovatky/k0721.jpg"_s << 0;
@@ -292,6 +302,8 @@ class InstallTest : public QObject {
         const QString home = folder(u"homeE"_s);
         QVERIFY(copyFolder(prefixed(u"share/tarmelka"_s), portable));
         QVERIFY(QFile::copy(probe_, QDir(portable).filePath(u"tst_install_probe"_s)));
+        QVERIFY(QFile::copy(prefixed(u"libexec/tarmelka/tarmelka-progress.so"_s),
+                            QDir(portable).filePath(u"tarmelka-progress.so"_s)));
         QFile::setPermissions(portable, QFile::ReadOwner | QFile::ExeOwner);
         QString errors;
         const int code = run(QDir(portable).filePath(u"tst_install_probe"_s),
@@ -312,6 +324,8 @@ class InstallTest : public QObject {
         const QString home = folder(u"homeD"_s);
         QVERIFY(copyFolder(prefixed(u"share/tarmelka"_s), portable));
         QVERIFY(QFile::copy(probe_, QDir(portable).filePath(u"tst_install_probe"_s)));
+        QVERIFY(QFile::copy(prefixed(u"libexec/tarmelka/tarmelka-progress.so"_s),
+                            QDir(portable).filePath(u"tarmelka-progress.so"_s)));
         QString errors;
         QCOMPARE(run(QDir(portable).filePath(u"tst_install_probe"_s), {u"--probe"_s, u"Cyril"_s},
                      home, portable, &errors),

@@ -5,7 +5,9 @@
 #include "core/questions/testPlan.h"
 #include "core/records/resultRecord.h"
 #include "gui/app/mainWindow.h"
+#include "gui/app/progressLoader.h"
 #include "gui/results/progressWindow.h"
+#include "core/settings/settings.h"
 #include "gui/study/questionArea.h"
 #include "gui/study/runStartDialog.h"
 #include "testSupport.h"
@@ -13,6 +15,7 @@
 #include <QAction>
 #include <QChartView>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -310,6 +313,34 @@ class PokrokTest : public QObject {
         // No examination stored: no line for it, nothing for it in the legend.
         const auto* success = view.findChild<QChartView*>(u"chUspesnost"_s)->chart();
         QCOMPARE(success->series().size(), 1);
+    }
+
+    // The main window reaches the view through its module: loaded from the
+    // program folder it opens the view; missing, it is told in Czech.
+    void progressModuleOpensTheView_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("program folder") << QStringLiteral(TARMELKA_MODULE_DIR) << true;
+        QTest::newRow("module missing") << QDir::tempPath() + u"/nic-tu-neni"_s << false;
+    }
+    void progressModuleOpensTheView() {
+        QFETCH(QString, folder);
+        QFETCH(bool, opens);
+        QTemporaryDir data;
+        QString seen;
+        testing::onNextModal([&](QWidget* modal) {
+            seen = modal->objectName() + u'|' + modal->windowTitle();
+            if (auto* box = qobject_cast<QMessageBox*>(modal))
+                seen += u'|' + box->text();
+            modal->close();
+            return true;
+        });
+        QRandomGenerator generator(1);
+        showProgressView(Settings{}, data.path(), fullBank(), generator, nullptr, {folder});
+        if (opens)
+            QCOMPARE(seen, u"TPokrok|Přehled pokroku"_s);
+        else
+            QVERIFY2(seen.contains(u"Přehled pokroku nelze otevřít"_s), qPrintable(seen));
     }
 
     void emptyHistoryShowsWhatIsMissing() {

@@ -406,7 +406,9 @@ class TestTabTest : public QObject {
             // The file list speaks Czech: a folder's type and a Czech date.
             dialog->setDirectory(folder.path());
             if (auto* list = dialog->findChild<QTreeView*>(u"treeView"_s)) {
-                QTest::qWaitFor([&] { return list->model()->rowCount(list->rootIndex()) > 0; });
+                if (!QTest::qWaitFor(
+                        [&] { return list->model()->rowCount(list->rootIndex()) > 0; }))
+                    return false;
                 const QModelIndex first = list->model()->index(0, 0, list->rootIndex());
                 types << first.siblingAtColumn(2).data().toString();
                 dates << first.siblingAtColumn(3).data().toString();

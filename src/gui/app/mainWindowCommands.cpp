@@ -7,8 +7,8 @@
 #include "gui/app/mainWindow.h"
 #include "gui/info/aboutDialog.h"
 #include "gui/info/handbookWindow.h"
+#include "gui/app/progressLoader.h"
 #include "gui/pointstest/pointsTestWindow.h"
-#include "gui/results/progressWindow.h"
 #include "gui/results/protocolListDialog.h"
 #include "gui/results/resultListDialog.h"
 #include "gui/settings/settingsDialog.h"
@@ -84,7 +84,7 @@ void THlavniFormular::M1NejslabsiClick() {
 
 void THlavniFormular::M1PokrokClick() {
     if (const auto index = bankIndex())
-        TPokrok::run(settings_, paths_.userFolder, *index, generator_, this);
+        showProgressView(settings_, paths_.userFolder, *index, generator_, this);
 }
 
 void THlavniFormular::M1OProgramuClick() {

@@ -1,0 +1,15 @@
+#include "gui/results/progressModule.h"
+
+#include "gui/results/progressWindow.h"
+
+#include <type_traits>
+
+extern "C" Q_DECL_EXPORT void tarmelkaShowProgress(const Settings& settings,
+                                                   const QString& folder,
+                                                   const BankIndex& index,
+                                                   QRandomGenerator& generator, QWidget* owner) {
+    TPokrok::run(settings, folder, index, generator, owner);
+}
+
+// The entry keeps the type the program calls it by.
+static_assert(std::is_same_v<decltype(&tarmelkaShowProgress), ShowProgress>);
