@@ -167,6 +167,14 @@ class InstallTest : public QObject {
         const QString path = scratch_.filePath(name);
         return QDir().mkpath(path) ? path : QString();
     }
+    // A program folder made of the installed files: the share folder's
+    // contents, the probe as the executable and the progress module beside it.
+    bool makePortable(const QString& portable) {
+        return copyFolder(prefixed(u"share/tarmelka"_s), portable) &&
+               QFile::copy(probe_, QDir(portable).filePath(u"tst_install_probe"_s)) &&
+               QFile::copy(prefixed(u"libexec/tarmelka/tarmelka-progress.so"_s),
+                           QDir(portable).filePath(u"tarmelka-progress.so"_s));
+    }
     static std::optional<int> stored(const QString& folder, const QString& profile) {
         ResultsTable table(folder);
         if (!table.exists() || !table.open())
@@ -300,10 +308,7 @@ class InstallTest : public QObject {
     void readOnlyPortableFolderRuns() {
         const QString portable = folder(u"readonly"_s);
         const QString home = folder(u"homeE"_s);
-        QVERIFY(copyFolder(prefixed(u"share/tarmelka"_s), portable));
-        QVERIFY(QFile::copy(probe_, QDir(portable).filePath(u"tst_install_probe"_s)));
-        QVERIFY(QFile::copy(prefixed(u"libexec/tarmelka/tarmelka-progress.so"_s),
-                            QDir(portable).filePath(u"tarmelka-progress.so"_s)));
+        QVERIFY(makePortable(portable));
         QFile::setPermissions(portable, QFile::ReadOwner | QFile::ExeOwner);
         QString errors;
         const int code = run(QDir(portable).filePath(u"tst_install_probe"_s),
@@ -322,10 +327,7 @@ class InstallTest : public QObject {
     void portableFolderKeepsEverything() {
         const QString portable = folder(u"portable"_s);
         const QString home = folder(u"homeD"_s);
-        QVERIFY(copyFolder(prefixed(u"share/tarmelka"_s), portable));
-        QVERIFY(QFile::copy(probe_, QDir(portable).filePath(u"tst_install_probe"_s)));
-        QVERIFY(QFile::copy(prefixed(u"libexec/tarmelka/tarmelka-progress.so"_s),
-                            QDir(portable).filePath(u"tarmelka-progress.so"_s)));
+        QVERIFY(makePortable(portable));
         QString errors;
         QCOMPARE(run(QDir(portable).filePath(u"tst_install_probe"_s), {u"--probe"_s, u"Cyril"_s},
                      home, portable, &errors),
