@@ -25,4 +25,6 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://www.tarmelka.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6sql6-sqlite, qt6-qpa-plugins, fonts-liberation, qt6-translations-l10n")
+# Reading questions aloud is an option: its engine and Czech voice are recommended.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-speech-speechd-plugin, speech-dispatcher-espeak-ng")
 include(CPack)

@@ -92,6 +92,45 @@ class ConfigTest : public QObject {
         QVERIFY(loaded.view.statusBar && loaded.view.sequential);
     }
 
+    // The larger text and reading aloud: kept in their own section, written
+    // only while one of them is on.
+    void accessibilityChoices_data() {
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<bool>("readAloud");
+        QTest::addColumn<bool>("section");
+        QTest::newRow("neither") << 100 << false << false;
+        QTest::newRow("larger text") << 150 << false << true;
+        QTest::newRow("read aloud") << 100 << true << true;
+        QTest::newRow("both") << 200 << true << true;
+    }
+    void accessibilityChoices() {
+        QFETCH(int, scale);
+        QFETCH(bool, readAloud);
+        QFETCH(bool, section);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"config.ini"_s);
+        QString error;
+        ViewChoices view;
+        view.scalePercent = 125; // what was saved before
+        QVERIFY(config::save(path, Settings{}, view, &error));
+        view.scalePercent = scale;
+        view.readAloud = readAloud;
+        QVERIFY(config::save(path, Settings{}, view, &error));
+        QCOMPARE(read(path).contains("[Pristupnost]"), section);
+        const config::Loaded loaded = config::load(path);
+        QCOMPARE(loaded.view.scalePercent, scale);
+        QCOMPARE(loaded.view.readAloud, readAloud);
+        QVERIFY(loaded.problems.isEmpty());
+    }
+    void unknownScaleIsTold() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"config.ini"_s);
+        write(path, "[Skupina]\nSkupina=B\n[Pristupnost]\nZvetseni=170\n");
+        const config::Loaded loaded = config::load(path);
+        QCOMPARE(loaded.view.scalePercent, 100);
+        QVERIFY(loaded.problems.join(u' ').contains(u"neplatné zvětšení"_s));
+    }
+
     void defaultsAreWrittenLineForLine() {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"config.ini"_s);

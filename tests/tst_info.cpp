@@ -225,6 +225,9 @@ class InfoTest : public QObject {
             {u"minuty"_s, kMinutes},
             {u"profily"_s, kMaxProfiles},
             {u"znaky"_s, profiles::kMaxNameLength},
+            {u"zvetseni"_s, kScales[1]},
+            {u"zvetsenistredni"_s, kScales[2]},
+            {u"zvetsenivelke"_s, kScales[3]},
         };
         QString html = handbook();
         const QRegularExpression fact(u"<span data-k=\"([a-z]+)\">([^<]*)</span>"_s);

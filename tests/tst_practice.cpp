@@ -6,6 +6,7 @@
 #include "gui/study/runStartDialog.h"
 #include "gui/ui/fonts.h"
 #include "gui/ui/keyGrace.h"
+#include "gui/ui/speaker.h"
 #include "gui/ui/staticText.h"
 #include "testSupport.h"
 
@@ -250,6 +251,29 @@ class PracticeTest : public QObject {
         QCOMPARE(storedRecords(), 1);
         QCOMPARE(w_->currentMode(), Mode::Idle);
         QVERIFY(w_->run().state().order.isEmpty());
+    }
+
+    // Reading aloud: each question as it is shown, again on R; without an
+    // engine the option says so and stays off.
+    void questionsAreReadAloud() {
+        QStringList said;
+        w_->speaker()->setSink([&said](const QString& text) { said << text; });
+        w_->findChild<QAction*>(u"M1CteniNahlas"_s)->trigger();
+        QVERIFY(w_->view().readAloud);
+        startRun("M1Procvicovat", 2);
+        QCOMPARE(said, QStringList{u"Otázka číslo jedna. Otázka jedna? Odpověď a: První. "
+                                   u"Odpověď b: Druhá. Odpověď c: Třetí. Odpověď d: Čtvrtá."_s});
+        QTest::keyClick(w_.get(), Qt::Key_R);
+        QCOMPARE(said.size(), 2);
+    }
+    void readingAloudWithoutAnEngine() {
+        w_->speaker()->setMissing(u"V tomto počítači není nainstalován hlasový výstup."_s);
+        ModalBox box;
+        testing::onNextBox(box, QMessageBox::Ok);
+        w_->findChild<QAction*>(u"M1CteniNahlas"_s)->trigger();
+        QVERIFY(box.text.contains(u"hlasový výstup"_s));
+        QVERIFY(!w_->view().readAloud);
+        QVERIFY(!w_->findChild<QAction*>(u"M1CteniNahlas"_s)->isChecked());
     }
 
     void theWhyAfterAWrongAnswerInPractice() {

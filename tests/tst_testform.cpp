@@ -6,6 +6,7 @@
 #include "gui/pointstest/testPages.h"
 #include "gui/pointstest/testText.h"
 #include "gui/ui/fonts.h"
+#include "gui/ui/speaker.h"
 #include "gui/ui/staticText.h"
 #include "testSupport.h"
 
@@ -172,6 +173,26 @@ class TestFormTest : public QObject {
             QCOMPARE(actual.width(), place.width());
         if (place.height())
             QCOMPARE(actual.height(), place.height());
+    }
+
+    // Reading aloud: the question whose box takes the focus, once; R again.
+    void focusedQuestionIsReadAloud() {
+        Speaker speaker;
+        QStringList said;
+        speaker.setSink([&said](const QString& text) { said << text; });
+        form_ = std::make_unique<TTestForm>(settings_, paths(), [] { return kStart; }, nullptr,
+                                            &speaker);
+        QRandomGenerator generator(5);
+        QVERIFY(form_->FormCreate(generator));
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        form_->pages()->checkBox(1, 0)->setFocus();
+        form_->pages()->checkBox(1, 1)->setFocus(); // the same question
+        QTRY_COMPARE(said.size(), 1);
+        QVERIFY2(said[0].startsWith(u"Otázka číslo jedna. "_s), qPrintable(said[0]));
+        QTest::keyClick(form_.get(), Qt::Key_R);
+        QCOMPARE(said.size(), 2);
+        QCOMPARE(said[1], said[0]);
     }
 
     void windowAsCreated() {

@@ -34,7 +34,10 @@ bool AppPaths::isPortable(const QString& programFolder, const QString& shareFold
 }
 
 AppPaths AppPaths::fromApplication(bool* userFolderReady) {
-    const QString programFolder = QCoreApplication::applicationDirPath();
+    return forProgramFolder(QCoreApplication::applicationDirPath(), userFolderReady);
+}
+
+AppPaths AppPaths::forProgramFolder(const QString& programFolder, bool* userFolderReady) {
     if (userFolderReady)
         *userFolderReady = true;
     // Found relative to the executable, so an installation into any prefix

@@ -29,6 +29,11 @@ struct AppPaths {
     // The layout of the running program. In the installed layout the learner's
     // data folder is created; *userFolderReady tells whether it exists.
     static AppPaths fromApplication(bool* userFolderReady = nullptr);
+    // The same for the executable in programFolder; usable before the
+    // application object exists (the program reads its scale from config.ini
+    // before the windowing system starts).
+    static AppPaths forProgramFolder(const QString& programFolder,
+                                     bool* userFolderReady = nullptr);
 
     QString configFile() const;
     QString helpPage() const;

@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -22,6 +24,10 @@ const QString kProfileSection = u"Profily"_s;
 const QString kStatusBarKey = u"Stavovy radek"_s;
 const QString kOrderKey = u"Postupny vyber otazek"_s;
 const QString kDefaultProfile = u"Default"_s;
+// Written only when a learner turns one of its options on.
+const QString kAccessSection = u"Pristupnost"_s;
+const QString kScaleKey = u"Zvetseni"_s;
+const QString kReadAloudKey = u"Cteni nahlas"_s;
 
 // Nothing the program keeps in the file comes near these; more is damage.
 constexpr qint64 kMaxFileSize = 1 << 20;
@@ -110,6 +116,18 @@ bool readProfiles(const Reader& r, const QString& path, Settings& s, QStringList
     return trusted;
 }
 
+void readAccessibility(const Reader& r, const QString& path, ViewChoices& view,
+                       QStringList& problems) {
+    const auto scale = r.number(kAccessSection, kScaleKey);
+    if (scale && std::find(kScales.begin(), kScales.end(), *scale) != kScales.end())
+        view.scalePercent = *scale;
+    else if (r.text(kAccessSection, kScaleKey))
+        problems << u"Soubor %1 uvádí neplatné zvětšení; program použije 100 %. Platné hodnoty "
+                    u"jsou 100, 125, 150 a 200."_s.arg(fileName(path));
+    const auto read = r.number(kAccessSection, kReadAloudKey);
+    view.readAloud = read && *read != 0;
+}
+
 void readGroup(const Reader& r, const QString& path, Settings& s, QStringList& problems) {
     const auto group = r.text(kGroupSection, u"Skupina"_s);
     if (group && bank::isGroup(*group)) {
@@ -171,6 +189,7 @@ Loaded load(const QString& path) {
         s.protocols[i] = r.flag(kProtocolSection, keys[7 + i]);
     loaded.view.statusBar = r.flag(kViewSection, kStatusBarKey);
     loaded.view.sequential = r.flag(kViewSection, kOrderKey);
+    readAccessibility(r, path, loaded.view, loaded.problems);
     loaded.profileListTrusted = readProfiles(r, path, s, loaded.problems);
     if (loaded.readOnly)
         loaded.problems << u"Soubor %1 je jen pro čtení: nastavení se z něj načte, ale uložit ho "
@@ -198,6 +217,13 @@ bool save(const QString& path, const Settings& s, const ViewChoices& view, QStri
         ini.setValue(kProtocolSection, keys[7 + i], flagText(s.protocols[i]));
     ini.setValue(kViewSection, kStatusBarKey, flagText(view.statusBar));
     ini.setValue(kViewSection, kOrderKey, flagText(view.sequential));
+    // A learner who never turns these on keeps the file as it always was.
+    if (view.scalePercent == 100 && !view.readAloud) {
+        ini.removeSection(kAccessSection);
+    } else {
+        ini.setValue(kAccessSection, kScaleKey, QString::number(view.scalePercent));
+        ini.setValue(kAccessSection, kReadAloudKey, flagText(view.readAloud));
+    }
     // An empty name would make the next start's list untrustworthy; never write one.
     QStringList names;
     for (int i = 0; i < s.profileCount && i < kMaxProfiles; ++i)

@@ -26,8 +26,13 @@ struct Settings {
     QStringList savedProfileNames() const; // the first savedProfileCount saved names
 };
 
-// The two choices that live in the main window's menu rather than in Settings.
+// The sizes the whole interface can be drawn at, in per cent.
+inline constexpr std::array<int, 4> kScales{100, 125, 150, 200};
+
+// The choices that live in the main window's menu rather than in Settings.
 struct ViewChoices {
     bool statusBar = true;
     bool sequential = true;
+    int scalePercent = 100; // one of kScales; takes effect at the next start
+    bool readAloud = false; // the question and its answers spoken when shown
 };

@@ -2,12 +2,14 @@
 
 #include "core/records/purge.h"
 #include "core/settings/configFile.h"
+#include "core/speech/spokenText.h"
 #include "gui/study/helpPanel.h"
 #include "gui/study/questionArea.h"
 #include "gui/ui/centring.h"
 #include "gui/ui/fonts.h"
 #include "gui/ui/messages.h"
 #include "gui/ui/pictures.h"
+#include "gui/ui/speaker.h"
 #include "gui/ui/widgets.h"
 
 #include <QAction>
@@ -82,6 +84,8 @@ void THlavniFormular::buildClient() {
     pOtazky_->hide();
     connect(pOtazky_, &QuestionArea::answerClicked, this, &THlavniFormular::stAClick);
     connect(pOtazky_, &QuestionArea::rightClicked, this, &THlavniFormular::pOtazkyMouseDown);
+    speaker_ = new Speaker(this);
+    connect(pOtazky_, &QuestionArea::questionShown, this, &THlavniFormular::readAloud);
     pPomoc_ = new HelpPanel(client_);
     pPomoc_->setGeometry(0, kClientHeight - kHelpHeight, kClientWidth, kHelpHeight);
     pPomoc_->hide();
@@ -178,7 +182,35 @@ void THlavniFormular::M1NahodnyVyberClick() {
     showViewChoices();
 }
 
+void THlavniFormular::M1ZvetseniClick(int percent) {
+    view_.scalePercent = percent;
+    showViewChoices();
+    msg::info(this, u"Program se zobrazí ve velikosti %1 % při příštím spuštění. Nastavení "
+                    u"uložte příkazem Uložit nastavení."_s.arg(percent));
+}
+
+void THlavniFormular::M1CteniNahlasClick() {
+    QString why;
+    if (!view_.readAloud && !speaker_->available(&why)) {
+        msg::error(this, why);
+        showViewChoices(); // the option stays off
+        return;
+    }
+    view_.readAloud = !view_.readAloud;
+    showViewChoices();
+    readAloud();
+}
+
+void THlavniFormular::readAloud() {
+    if (view_.readAloud && mode_ != Mode::Idle && pOtazky_->shown().number > 0 &&
+        !pOtazky_->shown().text.isEmpty())
+        speaker_->say(speech::questionSpeech(pOtazky_->shown()));
+}
+
 void THlavniFormular::showViewChoices() {
+    M1CteniNahlas_->setChecked(view_.readAloud);
+    for (QAction* a : M1Zvetseni_->actions())
+        a->setChecked(a->data().toInt() == view_.scalePercent);
     M1StavovyRadek_->setChecked(view_.statusBar);
     M1PostupnyVyber_->setChecked(view_.sequential);
     M1NahodnyVyber_->setChecked(!view_.sequential);

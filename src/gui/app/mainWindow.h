@@ -17,11 +17,13 @@
 
 class QAction;
 class QLabel;
+class QMenu;
 class QMenuBar;
 class QStatusBar;
 class HelpPanel;
 enum class RecordOutcome;
 class QuestionArea;
+class Speaker;
 
 // The main window: menus, the idle picture, the question area and help panel
 // of the running mode, and the run state of a practice or examination.
@@ -49,6 +51,8 @@ class THlavniFormular : public QWidget {
     QuestionTable& table() { return table1_; }
     QuestionArea* questionArea() const { return pOtazky_; }
     HelpPanel* helpPanel() const { return pPomoc_; }
+    Speaker* speaker() const { return speaker_; }
+    ViewChoices& view() { return view_; }
     QLabel* statusPanel(int index) const { return panels_[index]; }
 
     // Shows the Settings in the status bar, the group item and the run commands.
@@ -79,6 +83,9 @@ class THlavniFormular : public QWidget {
     void M1PostupnyVyberClick();
     void M1NahodnyVyberClick();
     void M2KonecRezimuClick();
+    void M1ZvetseniClick(int percent);
+    void M1CteniNahlasClick();
+    void readAloud(); // the question on screen, when reading aloud is on
     void attachMenu(QMenuBar* menu);
     void showViewChoices();
     RunKind runKind() const;
@@ -113,12 +120,14 @@ class THlavniFormular : public QWidget {
     QLabel* panels_[4] = {};
     QuestionArea* pOtazky_ = nullptr;
     HelpPanel* pPomoc_ = nullptr;
+    Speaker* speaker_ = nullptr;
 
     QMenuBar* menu1_ = nullptr;
     QMenuBar* menu2_ = nullptr;
     QAction *M1Ukoncit_, *M1Skupina_, *M1Nastaveni_, *M1StavovyRadek_, *M1PostupnyVyber_,
         *M1NahodnyVyber_, *M1UlozitNastaveni_, *M1Prohlizet_, *M1Procvicovat_, *M1Zkouset_,
         *M1Test_, *smProc_, *smZkou_, *M1VysledekTestu_, *M1OProgramu_, *M1Napoveda_, *M1Nejslabsi_,
-        *M1Pokrok_;
+        *M1Pokrok_, *M1CteniNahlas_;
+    QMenu* M1Zvetseni_ = nullptr;
     QAction *M2KonecRezimu_, *M2OznacSpravne_, *M2oProgramu_;
 };

@@ -5,9 +5,9 @@
 #include "core/records/resultRecord.h"
 #include "core/study/drill.h"
 #include "gui/app/mainWindow.h"
+#include "gui/app/progressLoader.h"
 #include "gui/info/aboutDialog.h"
 #include "gui/info/handbookWindow.h"
-#include "gui/app/progressLoader.h"
 #include "gui/pointstest/pointsTestWindow.h"
 #include "gui/results/protocolListDialog.h"
 #include "gui/results/resultListDialog.h"
@@ -31,7 +31,8 @@ void THlavniFormular::M1NastaveniClick() {
 void THlavniFormular::M1TestClick() {
     // The test reads the question table itself meanwhile.
     table1_.close();
-    TTestForm::run(settings_, paths_, clock_, generator_, this);
+    TTestForm::run(settings_, paths_, clock_, generator_, this,
+                   view_.readAloud ? speaker_ : nullptr);
     if (!table1_.open())
         msg::error(this, table1_.error().message(u"Tabulku otázek nelze znovu otevřít."_s));
 }

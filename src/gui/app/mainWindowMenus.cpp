@@ -1,7 +1,9 @@
 // The main window's two menu bars: Menu1 while idle, Menu2 while a mode runs.
+#include "core/settings/settings.h"
 #include "gui/app/mainWindow.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -58,6 +60,25 @@ void THlavniFormular::buildMenus() {
                             u"Nastaví postupný výběr otázek podle čísla otázky"_s);
     M1NahodnyVyber_ = item(config, "M1NahodnyVyber", u"Ná&hodný výběr otázek"_s,
                            u"Nastaví náhodný výběr otázek"_s);
+    separator(config, "N8");
+    QMenu* scale = M1Zvetseni_ =
+        namedMenu(config, "M1Zvetseni", u"Z&většení"_s,
+                  u"Zvětší celé okno programu; projeví se při příštím spuštění"_s);
+    auto* scales = new QActionGroup(this);
+    for (int percent : kScales) {
+        QAction* a = item(scale, qPrintable(u"M1Zvetseni%1"_s.arg(percent)), u"%1 %"_s.arg(percent),
+                          u"Při příštím spuštění zobrazí program ve velikosti %1 %"_s.arg(percent));
+        a->setCheckable(true);
+        a->setData(percent);
+        scales->addAction(a);
+    }
+    connect(scales, &QActionGroup::triggered, this,
+            [this](QAction* a) { M1ZvetseniClick(a->data().toInt()); });
+    M1CteniNahlas_ = item(config, "M1CteniNahlas", u"Číst otázky n&ahlas"_s,
+                          u"Přečte otázku a odpovědi nahlas, jakmile se zobrazí (klávesa R je "
+                          u"přečte znovu)"_s);
+    M1CteniNahlas_->setCheckable(true);
+    connect(M1CteniNahlas_, &QAction::triggered, this, &THlavniFormular::M1CteniNahlasClick);
     separator(config, "N4");
     M1UlozitNastaveni_ =
         item(config, "M1UlozitNastaveni", u"&Uložit nastavení"_s, u"Uloží nastavení programu"_s);

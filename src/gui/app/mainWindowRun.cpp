@@ -158,6 +158,8 @@ void THlavniFormular::recordAnswer(bool right, bool hint) {
 }
 
 void THlavniFormular::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_R && mode_ != Mode::Idle)
+        return readAloud(); // again, when reading aloud is on
     if (mode_ != Mode::Practice && mode_ != Mode::Examination)
         return QWidget::keyPressEvent(event);
     const int key = event->key();

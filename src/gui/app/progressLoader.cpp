@@ -16,7 +16,8 @@ using namespace Qt::StringLiterals;
 
 QStringList progressModuleFolders() {
     const QDir bin(QCoreApplication::applicationDirPath());
-    return {bin.path(), QDir::cleanPath(bin.filePath(QString::fromUtf8(TARMELKA_MODULES_FROM_BIN)))};
+    return {bin.path(),
+            QDir::cleanPath(bin.filePath(QString::fromUtf8(TARMELKA_MODULES_FROM_BIN)))};
 }
 
 void showProgressView(const Settings& settings, const QString& folder, const BankIndex& index,
@@ -24,15 +25,16 @@ void showProgressView(const Settings& settings, const QString& folder, const Ban
                       const QStringList& moduleFolders) {
     QString path;
     for (const QString& candidate : moduleFolders)
-        if (QFileInfo(QDir(candidate).filePath(QString::fromLatin1(kProgressModuleFile))).isFile()) {
+        if (QFileInfo(QDir(candidate).filePath(QString::fromLatin1(kProgressModuleFile)))
+                .isFile()) {
             path = QDir(candidate).filePath(QString::fromLatin1(kProgressModuleFile));
             break;
         }
     if (path.isEmpty()) {
         msg::error(owner, u"Přehled pokroku nelze otevřít, protože chybí jeho soubor %1 "
-                          u"(hledán ve složce %2)."_s.arg(QString::fromLatin1(kProgressModuleFile),
-                                                          QDir::toNativeSeparators(
-                                                              moduleFolders.value(0))));
+                          u"(hledán ve složce %2)."_s.arg(
+                              QString::fromLatin1(kProgressModuleFile),
+                              QDir::toNativeSeparators(moduleFolders.value(0))));
         return;
     }
     // Kept loaded once loaded: the next opening is as quick as any window.
@@ -43,9 +45,9 @@ void showProgressView(const Settings& settings, const QString& folder, const Ban
     }
     const auto show = reinterpret_cast<ShowProgress>(module.resolve(kProgressModuleEntry));
     if (!show) {
-        msg::error(owner, u"Přehled pokroku nelze otevřít, protože soubor %1 nelze načíst.\n"
-                          u"Podrobnosti: %2"_s.arg(QDir::toNativeSeparators(path),
-                                                   module.errorString()));
+        msg::error(owner,
+                   u"Přehled pokroku nelze otevřít, protože soubor %1 nelze načíst.\n"
+                   u"Podrobnosti: %2"_s.arg(QDir::toNativeSeparators(path), module.errorString()));
         return;
     }
     show(settings, folder, index, generator, owner);

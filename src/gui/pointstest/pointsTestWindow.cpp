@@ -4,14 +4,19 @@
 #include "core/questions/bank.h"
 #include "core/questions/questionTable.h"
 #include "core/records/answerHistory.h"
+#include "core/speech/spokenText.h"
 #include "gui/pointstest/evaluationPage.h"
 #include "gui/pointstest/testPages.h"
 #include "gui/ui/centring.h"
 #include "gui/ui/fonts.h"
 #include "gui/ui/messages.h"
 #include "gui/ui/pictures.h"
+#include "gui/ui/speaker.h"
 #include "gui/ui/widgets.h"
 
+#include <QApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
@@ -40,8 +45,8 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, int 
 } // namespace
 
 void TTestForm::run(const Settings& settings, const AppPaths& paths, const Clock& clock,
-                    QRandomGenerator& generator, QWidget* owner) {
-    TTestForm form(settings, paths, clock, owner);
+                    QRandomGenerator& generator, QWidget* owner, Speaker* speaker) {
+    TTestForm form(settings, paths, clock, owner, speaker);
     if (!form.FormCreate(generator))
         return;
     form.startCountdown();
@@ -49,8 +54,13 @@ void TTestForm::run(const Settings& settings, const AppPaths& paths, const Clock
 }
 
 TTestForm::TTestForm(const Settings& settings, const AppPaths& paths, const Clock& clock,
-                     QWidget* owner)
-    : QDialog(owner), settings_(settings), paths_(paths), clock_(clock) {
+                     QWidget* owner, Speaker* speaker)
+    : QDialog(owner), settings_(settings), paths_(paths), clock_(clock), speaker_(speaker) {
+    if (speaker_)
+        connect(qApp, &QApplication::focusChanged, this, [this] {
+            if (const int position = focusedPosition(); position && position != lastRead_)
+                readPosition(position);
+        });
     setObjectName(u"TTestForm"_s);
     setWindowTitle(kTestCaption);
     setWindowFlags(kDialogFlags);
@@ -213,4 +223,25 @@ bool TTestForm::FormClose() {
 void TTestForm::reject() {
     if (FormClose())
         QDialog::reject();
+}
+
+int TTestForm::focusedPosition() const {
+    const QWidget* focus = QApplication::focusWidget();
+    for (int p = 1; test_ && focus && p <= testplan::kPositions; ++p)
+        if (pcTest_->box(p)->isAncestorOf(focus))
+            return p;
+    return 0;
+}
+
+void TTestForm::readPosition(int position) {
+    lastRead_ = position;
+    Question q = test_->questions()[position - 1];
+    q.number = position; // the learner knows the question by its place in the test
+    speaker_->say(speech::questionSpeech(q));
+}
+
+void TTestForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_R && speaker_ && focusedPosition())
+        return readPosition(focusedPosition());
+    QDialog::keyPressEvent(event);
 }

@@ -19,6 +19,7 @@ class QStatusBar;
 class QTimer;
 class EvaluationPage;
 class TestPages;
+class Speaker;
 
 // The points-test window: draws a test, counts down 30 minutes, scores the
 // ticked answers, stores the protocol and shows the evaluation with a review
@@ -28,11 +29,13 @@ class TTestForm : public QDialog {
   public:
     // The whole test, from the draw to the closed window, for the Settings'
     // group and profile; the only lasting effect is the stored protocol.
+    // With a speaker, the question whose box takes the focus is read aloud,
+    // and R reads it again.
     static void run(const Settings& settings, const AppPaths& paths, const Clock& clock,
-                    QRandomGenerator& generator, QWidget* owner);
+                    QRandomGenerator& generator, QWidget* owner, Speaker* speaker = nullptr);
 
     TTestForm(const Settings& settings, const AppPaths& paths, const Clock& clock,
-              QWidget* owner = nullptr);
+              QWidget* owner = nullptr, Speaker* speaker = nullptr);
     ~TTestForm() override;
 
     // Draws the test and fills the pages; false, after telling the learner
@@ -52,8 +55,14 @@ class TTestForm : public QDialog {
     TestPages* pages() const { return pcTest_; }
     EvaluationPage* evaluationPage() const { return pVyhodnoceni_; }
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     bool FormClose();
+    // The position whose box holds the focus, 0 when none does.
+    int focusedPosition() const;
+    void readPosition(int position);
     void loadMarks(QStringList* problems);
     void showEvaluationPage();
 
@@ -68,4 +77,6 @@ class TTestForm : public QDialog {
     std::array<QLabel*, 4> panels_{};
     EvaluationPage* pVyhodnoceni_;
     QTimer* timer1_;
+    Speaker* speaker_;
+    int lastRead_ = 0; // the position read last, so moving within a box reads nothing
 };

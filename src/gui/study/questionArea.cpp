@@ -138,6 +138,7 @@ bool QuestionArea::ShowQuestion(int number) {
     }
     record_ = *question;
     FillQuestion();
+    emit questionShown();
     return true;
 }
 

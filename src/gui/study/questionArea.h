@@ -51,6 +51,7 @@ class QuestionArea : public QFrame {
   signals:
     void answerClicked(int index); // left click on a letter or an answer
     void rightClicked();           // right click on the area or a question control
+    void questionShown();          // a question (not a retired number) is on screen
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
