@@ -4,10 +4,10 @@
 #include "core/questions/bank.h"
 #include "core/questions/testPlan.h"
 #include "core/records/resultRecord.h"
+#include "core/settings/settings.h"
 #include "gui/app/mainWindow.h"
 #include "gui/app/progressLoader.h"
 #include "gui/results/progressWindow.h"
-#include "core/settings/settings.h"
 #include "gui/study/questionArea.h"
 #include "gui/study/runStartDialog.h"
 #include "testSupport.h"
@@ -313,6 +313,10 @@ class PokrokTest : public QObject {
         // No examination stored: no line for it, nothing for it in the legend.
         const auto* success = view.findChild<QChartView*>(u"chUspesnost"_s)->chart();
         QCOMPARE(success->series().size(), 1);
+        // A screen reader gets the figures as text.
+        QVERIFY(view.findChild<QChartView*>(u"chUspesnost"_s)
+                    ->accessibleDescription()
+                    .contains(u"Procvičování: 29.5.2026 10:00 40 %, 1.6.2026 10:00 70 %."_s));
     }
 
     // The main window reaches the view through its module: loaded from the

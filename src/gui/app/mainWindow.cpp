@@ -58,6 +58,7 @@ void THlavniFormular::buildClient() {
     client_->setFixedSize(kClientWidth, kClientHeight);
 
     imgPozadi_ = new QLabel(client_);
+    imgPozadi_->setAccessibleName(u"Tarmelka 2003, úvodní obrázek"_s);
     imgPozadi_->setObjectName(u"imgPozadi"_s);
     imgPozadi_->setGeometry(85, 70, 453, 227);
 

@@ -73,6 +73,7 @@ TAbout::TAbout(QWidget* owner, UrlOpener opener) : QDialog(owner), opener_(std::
     auto* mText = new QPlainTextEdit(kAboutText, this);
     mText->setObjectName(u"mText"_s);
     mText->setReadOnly(true);
+    mText->setAccessibleName(u"O programu"_s);
     mText->setGeometry(8, 90, 354, 193);
     QPalette p = mText->palette();
     p.setColor(QPalette::Base, QColor(255, 255, 0));

@@ -105,9 +105,16 @@ int TestPages::FillTest(const PointsTest& test, const AppPaths& paths, QStringLi
             // Measured at the width it is drawn at, so what is counted is what shows.
             lines[p - 1][k] = lineCount(field, b.texts[k]->font(), b.texts[k]->width());
             // An answer the question does not have gets no box to tick.
-            if (k > 0)
+            if (k > 0) {
                 b.checks[k - 1]->setVisible(!field.isEmpty());
+                // A screen reader says the question's place, the letter and the answer.
+                b.checks[k - 1]->setAccessibleName(
+                    u"Otázka %1, odpověď %2: %3"_s.arg(p).arg(QChar(u'a' + k - 1)).arg(field));
+            }
         }
+        b.box->setAccessibleName(u"Otázka %1: %2"_s.arg(p).arg(q.text));
+        if (b.picture)
+            b.picture->setAccessibleName(u"Obrázek k otázce %1"_s.arg(p));
         withPicture[p - 1] = !q.picture.isEmpty();
         if (b.picture && withPicture[p - 1]) {
             QString error;

@@ -44,13 +44,24 @@ QString number(qint64 n) {
     return QLocale(QLocale::Czech).toString(n);
 }
 
-QChartView* chartView(QWidget* parent, const char* name, QChart* chart) {
+// The figures of a series as a screen reader says them: "6.12. 9:30 40 %, …".
+QString figures(const QString& name, const QList<ProgressPoint>& points, const QString& unit) {
+    QStringList parts;
+    for (const ProgressPoint& p : points)
+        parts << p.when.toString(u"d.M.yyyy H:mm"_s) + u' ' + QString::number(p.value) + unit;
+    return name + u": "_s + parts.join(u", "_s) + u'.';
+}
+
+QChartView* chartView(QWidget* parent, const char* name, QChart* chart,
+                      const QString& description) {
     chart->setMargins(QMargins(4, 4, 4, 4));
     chart->legend()->setAlignment(Qt::AlignBottom);
     auto* view = new QChartView(chart, parent);
     view->setObjectName(QString::fromLatin1(name));
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumHeight(250);
+    view->setAccessibleName(chart->title());
+    view->setAccessibleDescription(description);
     return view;
 }
 
@@ -131,7 +142,9 @@ QWidget* successChart(QWidget* parent, const Progress& p) {
         attach(chart, line(u"Procvičování"_s, p.practice, colours::kBlue), x, y);
     if (!p.examination.isEmpty())
         attach(chart, line(u"Zkoušení"_s, p.examination, colours::kMaroon), x, y);
-    return chartView(parent, "chUspesnost", chart);
+    return chartView(parent, "chUspesnost", chart,
+                     figures(u"Procvičování"_s, p.practice, u" %"_s) + u' ' +
+                         figures(u"Zkoušení"_s, p.examination, u" %"_s));
 }
 
 QWidget* pointsChart(QWidget* parent, const Progress& p, const QString& group) {
@@ -158,7 +171,9 @@ QWidget* pointsChart(QWidget* parent, const Progress& p, const QString& group) {
         minimum->append(double(x->max().toMSecsSinceEpoch()), *p.minPoints);
         attach(chart, minimum, x, y);
     }
-    return chartView(parent, "chBody", chart);
+    return chartView(parent, "chBody", chart,
+                     figures(u"Získané body"_s, p.tests, u" bodů"_s) +
+                         (p.minPoints ? u" Minimum %1 bodů."_s.arg(*p.minPoints) : QString()));
 }
 
 // Percentages written into the bars where they fit; a narrow part stays
@@ -243,7 +258,14 @@ QWidget* categoryChart(QWidget* parent, const Progress& p) {
     series->attachAxis(y);
     series->attachAxis(x);
     new BarLabels(chart, series, percents);
-    return chartView(parent, "chOkruhy", chart);
+    QStringList rows;
+    for (int i = 0; i < 7; ++i) // percents run from the last category up
+        rows << u"%1: %2 % naposledy správně, %3 % naposledy špatně, %4 % bez odpovědi"_s
+                    .arg(kShortTitles[i])
+                    .arg(percents[6 - i][0])
+                    .arg(percents[6 - i][1])
+                    .arg(percents[6 - i][2]);
+    return chartView(parent, "chOkruhy", chart, rows.join(u"; "_s) + u'.');
 }
 
 QGroupBox* forecastBox(QWidget* parent, const Progress& p, const QString& group) {

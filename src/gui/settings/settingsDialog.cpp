@@ -166,6 +166,7 @@ void TNastaveni::buildControls() {
 
     QGroupBox* gbProfil = frame(this, "gbProfil", u"Profil uživatele:"_s, {8, 232, 369, 65});
     comboProfil_ = new QComboBox(gbProfil);
+    comboProfil_->setAccessibleName(u"Profil uživatele"_s);
     comboProfil_->setObjectName(u"comboProfil"_s);
     comboProfil_->setEditable(true);
     comboProfil_->setInsertPolicy(QComboBox::NoInsert); // typed text is never a new profile
@@ -173,6 +174,7 @@ void TNastaveni::buildControls() {
     comboProfil_->setGeometry(16, 24, 169, 21);
     comboProfil_->installEventFilter(this);
     comboProfil_->lineEdit()->installEventFilter(this);
+    comboProfil_->lineEdit()->setAccessibleName(u"Jméno profilu"_s);
     btnVytvoritU_ = button(gbProfil, "btnVytvoritU", u"Vytvořit"_s, {200, 22, 75, 25});
     btnVymazatU_ = button(gbProfil, "btnVymazatU", u"Vymazat"_s, {280, 22, 75, 25});
 

@@ -34,6 +34,9 @@ HelpPanel::HelpPanel(QWidget* parent) : QFrame(parent) {
     imgInfoYes_ = makeMark(this, "imgInfoYes", 40, 6);
     imgInfoNo_ = makeMark(this, "imgInfoNo", 40, 26);
     imgInfoNic_ = makeMark(this, "imgInfoNic", 40, 46);
+    imgInfoYes_->setAccessibleName(u"Značka správné odpovědi"_s);
+    imgInfoNo_->setAccessibleName(u"Značka špatné odpovědi"_s);
+    imgInfoNic_->setAccessibleName(u"Značka ignorované správné odpovědi"_s);
     lbAno_ = placeLabel(this, "lbAno", u"Správná odpověď"_s, 60, 8);
     lbNe_ = placeLabel(this, "lbNe", u"Špatná odpověď"_s, 60, 28);
     lbNic_ = placeLabel(this, "lbNic", u"Ignorovaná správná odpověď"_s, 60, 48);

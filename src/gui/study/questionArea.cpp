@@ -68,6 +68,7 @@ QuestionArea::QuestionArea(QuestionTable& table, const AppPaths& paths, QWidget*
     stPoznamka_->hide();
 
     imgObrazek_ = new QLabel(this);
+    imgObrazek_->setAccessibleName(u"Obrázek k otázce"_s);
     imgObrazek_->setObjectName(u"imgObrazek"_s);
     imgObrazek_->setGeometry(326, 8, 300, 175);
     imgObrazek_->hide();
@@ -85,10 +86,13 @@ QuestionArea::QuestionArea(QuestionTable& table, const AppPaths& paths, QWidget*
     lbProhlizeni->setFont(bold);
     lbProhlizeni->adjustSize();
     eCisloO_ = new QLineEdit(u"1"_s, pProhlizeni_);
+    eCisloO_->setAccessibleName(u"Číslo otázky"_s);
     eCisloO_->setObjectName(u"eCisloO"_s);
     eCisloO_->setGeometry(40, 24, 33, 21);
     eCisloO_->installEventFilter(this);
     sb1_ = new UpDown(pProhlizeni_);
+    sb1_->upButton()->setAccessibleName(u"Další otázka"_s);
+    sb1_->downButton()->setAccessibleName(u"Předchozí otázka"_s);
     sb1_->setObjectName(u"sb1"_s);
     sb1_->upButton()->setObjectName(u"sb1Up"_s);
     sb1_->downButton()->setObjectName(u"sb1Down"_s);
@@ -148,8 +152,14 @@ void QuestionArea::FillQuestion() {
     lbCisloOtazky_->setText(u"Otázka číslo "_s + QString::number(record_.number));
     lbCisloOtazky_->adjustSize();
     stOtazka_->setText(record_.text);
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
         answers_[i]->setText(record_.answers[i]);
+        answers_[i]->setAccessibleName(
+            record_.answers[i].isEmpty()
+                ? QString()
+                : u"Odpověď %1: %2"_s.arg(QChar(u'a' + i)).arg(record_.answers[i]));
+    }
+    stOtazka_->setAccessibleName(u"Otázka číslo %1: %2"_s.arg(record_.number).arg(record_.text));
     stPoznamka_->setText(record_.note);
     placePicture();
     LayoutText(stOtazka_);
@@ -268,6 +278,13 @@ void QuestionArea::showMarks(const std::array<AnswerMark, 4>& marks) {
                              : m == AnswerMark::Missed ? missed_
                                                        : yes_);
         marks_[i]->setVisible(m != AnswerMark::None);
+        // What the mark says, for a screen reader.
+        const QString state = m == AnswerMark::Tick     ? u"označena"_s
+                              : m == AnswerMark::Cross  ? u"označena, ale špatná"_s
+                              : m == AnswerMark::Missed ? u"správná, ale neoznačena"_s
+                                                        : QString();
+        marks_[i]->setAccessibleName(u"Odpověď %1: %2"_s.arg(QChar(u'a' + i)).arg(state));
+        answers_[i]->setAccessibleDescription(state);
     }
 }
 

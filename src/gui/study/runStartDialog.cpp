@@ -6,6 +6,7 @@
 #include "gui/ui/staticText.h"
 #include "gui/ui/widgets.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -23,12 +24,15 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x,
     return l;
 }
 
-QScrollBar* makeBar(QWidget* parent, const char* name, int y) {
+// Reached by Tab and set by the arrow keys, with a name a screen reader says.
+QScrollBar* makeBar(QWidget* parent, const char* name, int y, const QString& spoken) {
     auto* bar = new QScrollBar(Qt::Horizontal, parent);
     bar->setObjectName(QString::fromLatin1(name));
     bar->setGeometry(8, y, 153, 17);
     bar->setSingleStep(1);
     bar->setPageStep(1);
+    bar->setFocusPolicy(Qt::StrongFocus);
+    bar->setAccessibleName(spoken);
     return bar;
 }
 } // namespace
@@ -49,9 +53,9 @@ TDotazPZ::TDotazPZ(bool examination, bool randomOrder, int total, QWidget* owner
     lbNadpis_->setFont(heading);
     setTextColour(lbNadpis_, Qt::blue);
 
-    sbPocet_ = makeBar(this, "sbPocet", 40);
+    sbPocet_ = makeBar(this, "sbPocet", 40, u"Počet otázek"_s);
     lbPocet_ = makeLabel(this, "lbPocet", u"Počet otázek: 20"_s, 170, 40, 13);
-    sbOtazka_ = makeBar(this, "sbOtazka", 56);
+    sbOtazka_ = makeBar(this, "sbOtazka", 56, u"Začít otázkou"_s);
     lbOtazka_ = makeLabel(this, "lbOtazka", u"Začít otázkou: 1*"_s, 168, 57, 13);
     QLabel* lbHvezda = makeLabel(this, "lbHvezda", u"*"_s, 11, 80);
     auto* stHvezda = new StaticText(this);
@@ -84,6 +88,23 @@ TDotazPZ::TDotazPZ(bool examination, bool randomOrder, int total, QWidget* owner
     lbPocet_->setText(u"Počet otázek: "_s + QString::number(count()));
     lbPocet_->adjustSize();
     ignoreEarlyKeys(this);
+    // The focused bar's caption is underlined: the bar itself draws no focus.
+    for (QScrollBar* bar : {sbPocet_, sbOtazka_})
+        bar->installEventFilter(this);
+}
+
+bool TDotazPZ::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        QLabel* caption = watched == sbPocet_    ? lbPocet_
+                          : watched == sbOtazka_ ? lbOtazka_
+                                                 : nullptr;
+        if (caption) {
+            QFont f = caption->font();
+            f.setUnderline(event->type() == QEvent::FocusIn);
+            caption->setFont(f);
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 int TDotazPZ::count() const {

@@ -20,6 +20,9 @@ class TDotazPZ : public QDialog {
 
     void reject() override; // there is no cancel: any way of closing confirms
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void sbPocetChange(int position);
     void sbOtazkaChange(int position);

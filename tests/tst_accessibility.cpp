@@ -1,0 +1,132 @@
+// Every control a learner reads or uses has a name a screen reader can say:
+// the accessibility tree of each window is walked as assistive technology
+// sees it, and an interactive or informative control without a name fails.
+#include "core/settings/settings.h"
+#include "gui/app/mainWindow.h"
+#include "gui/info/aboutDialog.h"
+#include "gui/pointstest/pointsTestWindow.h"
+#include "gui/results/progressWindow.h"
+#include "gui/settings/settingsDialog.h"
+#include "gui/study/runStartDialog.h"
+#include "gui/ui/staticText.h"
+#include "testSupport.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QLabel>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+// The roles a learner reads or acts on; a frame or a layout needs no name.
+bool needsName(QAccessible::Role role) {
+    switch (role) {
+    case QAccessible::PushButton:
+    case QAccessible::CheckBox:
+    case QAccessible::RadioButton:
+    case QAccessible::ComboBox:
+    case QAccessible::EditableText:
+    case QAccessible::ScrollBar:
+    case QAccessible::Slider:
+    case QAccessible::SpinBox:
+    case QAccessible::PageTab:
+    case QAccessible::StaticText:
+    case QAccessible::Graphic:
+    case QAccessible::Chart:
+    case QAccessible::ProgressBar:
+    case QAccessible::Table:
+    case QAccessible::List:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The visible controls without a name, as "objectName (role)".
+QStringList unnamed(QAccessibleInterface* node, int depth = 0) {
+    QStringList found;
+    if (!node || depth > 40 || node->state().invisible)
+        return found;
+    // A text area's own scroll bars are part of the named area.
+    const QObject* parent = node->object() ? node->object()->parent() : nullptr;
+    if (parent && parent->objectName().startsWith(u"qt_scrollarea_"_s))
+        return found;
+    // An empty label shows nothing, so there is nothing to name.
+    const auto* label = qobject_cast<const QLabel*>(node->object());
+    const auto* text = qobject_cast<const StaticText*>(node->object());
+    const bool blank = (label && label->text().isEmpty() && label->pixmap().isNull()) ||
+                       (text && text->text().isEmpty());
+    if (needsName(node->role()) && !blank && node->text(QAccessible::Name).trimmed().isEmpty()) {
+        const QObject* o = node->object();
+        found << u"%1 %2 in %3 (role %4)"_s
+                     .arg(o ? QString::fromLatin1(o->metaObject()->className()) : u"?"_s,
+                          o ? o->objectName() : QString(),
+                          o && o->parent() ? o->parent()->objectName() : QString())
+                     .arg(int(node->role()));
+    }
+    for (int i = 0; i < node->childCount(); ++i)
+        found << unnamed(node->child(i), depth + 1);
+    return found;
+}
+
+QStringList unnamedIn(QWidget* window) {
+    return unnamed(QAccessible::queryAccessibleInterface(window));
+}
+} // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_; // config.ini goes here; nothing else is written
+    // The real bank and pictures: every kind of question a learner meets.
+    AppPaths paths() const {
+        AppPaths p = AppPaths::portable(dir_.path(), QStringLiteral(TARMELKA_PROGRAM_DIR));
+        p.userFolder = dir_.path();
+        return p;
+    }
+
+  private slots:
+    void initTestCase() { QVERIFY(dir_.isValid()); }
+
+    void mainWindowAndARun() {
+        THlavniFormular w(paths());
+        QVERIFY(w.FormCreate());
+        w.show();
+        QVERIFY2(unnamedIn(&w).isEmpty(), qPrintable(unnamedIn(&w).join(u", "_s)));
+        QStringList inStartDialog;
+        testing::onNextDialog<TDotazPZ>([&inStartDialog](TDotazPZ* d) {
+            inStartDialog = unnamedIn(d);
+            d->accept();
+        });
+        w.findChild<QAction*>(u"M1Procvicovat"_s)->trigger();
+        QVERIFY2(inStartDialog.isEmpty(), qPrintable(inStartDialog.join(u", "_s)));
+        QVERIFY2(unnamedIn(&w).isEmpty(), qPrintable(unnamedIn(&w).join(u", "_s)));
+        w.SetMode(Mode::Browsing, true);
+        QVERIFY2(unnamedIn(&w).isEmpty(), qPrintable(unnamedIn(&w).join(u", "_s)));
+    }
+
+    void dialogs() {
+        TNastaveni settings(Settings{}, nullptr);
+        TAbout about(nullptr);
+        TPokrok progress(Progress{}, u"Jana"_s, u"B"_s);
+        for (QWidget* window : std::initializer_list<QWidget*>{&settings, &about, &progress}) {
+            window->show();
+            const QStringList missing = unnamedIn(window);
+            QVERIFY2(missing.isEmpty(),
+                     qPrintable(window->objectName() + u": "_s + missing.join(u", "_s)));
+        }
+    }
+
+    void pointsTest() {
+        TTestForm form(Settings{}, paths(), [] { return QDateTime::currentDateTime(); });
+        QRandomGenerator generator(1);
+        QVERIFY(form.FormCreate(generator));
+        form.show();
+        QVERIFY2(unnamedIn(&form).isEmpty(), qPrintable(unnamedIn(&form).join(u", "_s)));
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "tst_accessibility.moc"
