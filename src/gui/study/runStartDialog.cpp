@@ -32,6 +32,7 @@ QScrollBar* makeBar(QWidget* parent, const char* name, int y, const QString& spo
     bar->setSingleStep(1);
     bar->setPageStep(1);
     bar->setFocusPolicy(Qt::StrongFocus);
+    bar->setInvertedControls(false); // Left lowers the number, Right raises it
     bar->setAccessibleName(spoken);
     return bar;
 }
@@ -91,6 +92,7 @@ TDotazPZ::TDotazPZ(bool examination, bool randomOrder, int total, QWidget* owner
     // The focused bar's caption is underlined: the bar itself draws no focus.
     for (QScrollBar* bar : {sbPocet_, sbOtazka_})
         bar->installEventFilter(this);
+    btnPotvrdit_->setFocus(); // Enter starts at once, as it always did; Tab reaches the bars
 }
 
 bool TDotazPZ::eventFilter(QObject* watched, QEvent* event) {
