@@ -7,8 +7,10 @@
 #include "gui/pointstest/pointsTestWindow.h"
 #include "gui/results/progressWindow.h"
 #include "gui/settings/settingsDialog.h"
+#include "gui/study/questionArea.h"
 #include "gui/study/runStartDialog.h"
 #include "gui/ui/staticText.h"
+#include "gui/ui/widgets.h"
 #include "testSupport.h"
 
 #include <QAccessible>
@@ -105,6 +107,35 @@ class AccessibilityTest : public QObject {
         QVERIFY2(unnamedIn(&w).isEmpty(), qPrintable(unnamedIn(&w).join(u", "_s)));
         w.SetMode(Mode::Browsing, true);
         QVERIFY2(unnamedIn(&w).isEmpty(), qPrintable(unnamedIn(&w).join(u", "_s)));
+    }
+
+    void contrast_data() {
+        QTest::addColumn<QColor>("a");
+        QTest::addColumn<QColor>("b");
+        QTest::addColumn<double>("ratio");
+        QTest::newRow("black on white") << QColor(Qt::black) << QColor(Qt::white) << 21.0;
+        QTest::newRow("same colour") << QColor(Qt::red) << QColor(Qt::red) << 1.0;
+        QTest::newRow("pure red on white") << QColor(255, 0, 0) << QColor(Qt::white) << 3.998;
+    }
+    void contrast() {
+        QFETCH(QColor, a);
+        QFETCH(QColor, b);
+        QFETCH(double, ratio);
+        QVERIFY(qAbs(contrastRatio(a, b) - ratio) < 0.01);
+    }
+
+    // The verdict a learner reads after each answer stands out from the face
+    // it is drawn on by at least 4.5 : 1.
+    void verdictIsReadable() {
+        THlavniFormular w(paths());
+        QVERIFY(w.FormCreate());
+        w.show();
+        for (bool wrong : {false, true}) {
+            w.questionArea()->showVerdict(wrong);
+            const auto* verdict = w.findChild<QLabel*>(u"pSpravne"_s);
+            QVERIFY(contrastRatio(verdict->palette().color(QPalette::WindowText),
+                                  verdict->palette().color(QPalette::Window)) >= 4.5);
+        }
     }
 
     void dialogs() {

@@ -16,7 +16,15 @@ inline const QColor kRight(0, 128, 0);    // "Správně", passed
 inline const QColor kWrong(255, 0, 0);    // "Špatně", failed
 inline const QColor kBlue(0, 0, 255);
 inline const QColor kMaroon(128, 0, 0);
+// The verdict in the question area, on the windows' face: dark enough to be
+// read by a learner with low vision (a contrast of 4.5 : 1 at least).
+inline const QColor kVerdictRight(0, 110, 0);
+inline const QColor kVerdictWrong(200, 0, 0);
 } // namespace colours
+
+// The contrast ratio of two colours, 1 to 21, as the accessibility
+// guidelines measure it.
+double contrastRatio(const QColor& a, const QColor& b);
 
 // The frame of the program's own dialogs: a title, the system menu, minimise
 // and close, no maximise and no help button.
