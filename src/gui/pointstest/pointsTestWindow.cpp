@@ -101,7 +101,11 @@ TTestForm::TTestForm(const Settings& settings, const AppPaths& paths, const Cloc
     connect(timer1_, &QTimer::timeout, this, &TTestForm::Timer1Timer);
 }
 
-TTestForm::~TTestForm() = default;
+TTestForm::~TTestForm() {
+    // The focus moves while QDialog takes the children down, when this is no
+    // TTestForm any more: nothing may read it then.
+    disconnect(qApp, nullptr, this, nullptr);
+}
 
 bool TTestForm::FormCreate(QRandomGenerator& generator) {
     panels_[0]->setText(u"Uživatel: "_s + settings_.activeProfile);
