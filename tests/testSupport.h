@@ -2,6 +2,7 @@
 // Helpers shared by the window tests: controls by name and answering modal
 // boxes and dialogs, besides the widget-free ones of testData.h.
 
+#include "core/base/paths.h"
 #include "testData.h"
 
 #include <QAbstractButton>
@@ -12,6 +13,14 @@
 #include <functional>
 
 namespace testing {
+
+// The built program folder's bank and pictures, with config.ini and the
+// result tables in userFolder: the program as a learner gets it.
+inline AppPaths realProgram(const QString& userFolder) {
+    AppPaths p = AppPaths::portable(userFolder, QStringLiteral(TARMELKA_PROGRAM_DIR));
+    p.userFolder = userFolder;
+    return p;
+}
 using namespace Qt::StringLiterals;
 
 // A control found by its object name; a missing one ends the test program,

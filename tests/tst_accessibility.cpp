@@ -83,11 +83,7 @@ class AccessibilityTest : public QObject {
     Q_OBJECT
     QTemporaryDir dir_; // config.ini goes here; nothing else is written
     // The real bank and pictures: every kind of question a learner meets.
-    AppPaths paths() const {
-        AppPaths p = AppPaths::portable(dir_.path(), QStringLiteral(TARMELKA_PROGRAM_DIR));
-        p.userFolder = dir_.path();
-        return p;
-    }
+    AppPaths paths() const { return testing::realProgram(dir_.path()); }
 
   private slots:
     void initTestCase() { QVERIFY(dir_.isValid()); }

@@ -37,11 +37,7 @@ void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, QWidget* w
 class KeyboardTest : public QObject {
     Q_OBJECT
     QTemporaryDir dir_;
-    AppPaths paths() const {
-        AppPaths p = AppPaths::portable(dir_.path(), QStringLiteral(TARMELKA_PROGRAM_DIR));
-        p.userFolder = dir_.path();
-        return p;
-    }
+    AppPaths paths() const { return testing::realProgram(dir_.path()); }
 
   private slots:
     void practiceRunByKeys() {
