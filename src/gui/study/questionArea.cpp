@@ -290,7 +290,7 @@ void QuestionArea::showMarks(const std::array<AnswerMark, 4>& marks) {
 
 void QuestionArea::showVerdict(bool wrong) {
     verdict_->setText(wrong ? u"Špatně"_s : u"Správně"_s);
-    setTextColour(verdict_, wrong ? colours::kVerdictWrong : colours::kVerdictRight);
+    setTextColour(verdict_, wrong ? colours::kVerdictWrong : colours::kVerdictRight, kTextContrast);
     verdict_->show();
     verdict_->raise();
     timer1_->start(kVerdictMs);

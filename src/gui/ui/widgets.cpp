@@ -39,14 +39,36 @@ QFrame* placeRule(QWidget* parent, const char* name, int x, int y, int width) {
 void paintBackground(QWidget* widget, const QColor& colour) {
     QPalette p = widget->palette();
     p.setColor(QPalette::Window, colour);
+    for (auto role : {QPalette::WindowText, QPalette::ButtonText})
+        for (auto group : {QPalette::Active, QPalette::Inactive})
+            if (contrastRatio(p.color(group, role), colour) < kTextContrast)
+                p.setColor(group, role, readableOn(p.color(group, role), colour, kTextContrast));
     widget->setPalette(p);
     widget->setAutoFillBackground(true);
 }
 
-void setTextColour(QWidget* widget, const QColor& colour) {
+void setTextColour(QWidget* widget, const QColor& colour, double minimum) {
     QPalette p = widget->palette();
-    p.setColor(QPalette::WindowText, colour);
+    p.setColor(QPalette::WindowText, readableOn(colour, p.color(QPalette::Window), minimum));
     widget->setPalette(p);
+}
+
+QColor readableOn(const QColor& colour, const QColor& background, double minimum) {
+    if (contrastRatio(colour, background) >= minimum)
+        return colour;
+    // Towards whichever end of the scale lies farther from the background.
+    const QColor end = contrastRatio(Qt::black, background) >= contrastRatio(Qt::white, background)
+                           ? QColor(Qt::black)
+                           : QColor(Qt::white);
+    for (int step = 1; step <= 10; ++step) {
+        const double t = step / 10.0;
+        const QColor shade = QColor::fromRgbF(colour.redF() + (end.redF() - colour.redF()) * t,
+                                              colour.greenF() + (end.greenF() - colour.greenF()) * t,
+                                              colour.blueF() + (end.blueF() - colour.blueF()) * t);
+        if (contrastRatio(shade, background) >= minimum)
+            return shade;
+    }
+    return end;
 }
 
 double contrastRatio(const QColor& a, const QColor& b) {

@@ -25,6 +25,14 @@ inline const QColor kVerdictWrong(200, 0, 0);
 // The contrast ratio of two colours, 1 to 21, as the accessibility
 // guidelines measure it.
 double contrastRatio(const QColor& a, const QColor& b);
+// The colour itself when it reads on the background at the given contrast,
+// otherwise its nearest shade towards black or white that does: a fixed
+// colour stays as it is on the usual light face and still reads on a dark,
+// high-contrast desktop palette.
+QColor readableOn(const QColor& colour, const QColor& background, double minimum);
+// The contrast of text at least this large, and of any other text.
+inline constexpr double kLargeTextContrast = 3.0;
+inline constexpr double kTextContrast = 4.5;
 
 // The frame of the program's own dialogs: a title, the system menu, minimise
 // and close, no maximise and no help button.
@@ -41,5 +49,9 @@ QPushButton* placeButton(QWidget* parent, const char* name, const QString& capti
 // A sunken horizontal rule.
 QFrame* placeRule(QWidget* parent, const char* name, int x, int y, int width);
 
+// A fixed face; the desktop's text colour stays on it only where it reads.
 void paintBackground(QWidget* widget, const QColor& colour);
-void setTextColour(QWidget* widget, const QColor& colour);
+// A fixed text colour, shaded where the face behind it (a desktop palette's)
+// would swallow it.
+void setTextColour(QWidget* widget, const QColor& colour,
+                   double minimum = kLargeTextContrast);
