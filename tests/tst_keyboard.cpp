@@ -3,8 +3,11 @@
 // settings dialog, each driven by keys alone.
 #include "core/settings/settings.h"
 #include "gui/app/mainWindow.h"
+#include "core/records/protocolsTable.h"
 #include "gui/pointstest/pointsTestWindow.h"
 #include "gui/pointstest/testPages.h"
+#include "gui/results/progressWindow.h"
+#include "gui/results/protocolListDialog.h"
 #include "gui/settings/settingsDialog.h"
 #include "gui/study/runResultDialog.h"
 #include "gui/study/runStartDialog.h"
@@ -14,6 +17,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -96,6 +101,61 @@ class KeyboardTest : public QObject {
         press(Qt::Key_V, Qt::AltModifier); // Vyhodnotit test
         QTRY_VERIFY(result.seen);
         QVERIFY(form.test().evaluated());
+    }
+
+    // The protocol list: the grid, a report opened and closed, a record
+    // deleted, each by keys.
+    void protocolListByKeys() {
+        const QString profile = u"Jana"_s;
+        for (int points : {40, 50}) {
+            ProtocolRecord record;
+            record.profile = profile;
+            record.started = QDateTime(QDate(2026, 12, 1), QTime(10, points));
+            record.points = points;
+            StoreError error;
+            QVERIFY(WriteProtocol(dir_.path(), record, &error));
+        }
+        TSeznamTestu list(profile, dir_.path(), nullptr);
+        QVERIFY(list.load());
+        list.show();
+        QApplication::setActiveWindow(&list);
+        QVERIFY(QTest::qWaitForWindowActive(&list));
+        press(Qt::Key_Backtab, Qt::NoModifier, &list); // from OK back round to the grid
+        press(Qt::Key_Down, Qt::NoModifier, &list);
+        int shownPoints = -1;
+        testing::onNextDialog<TTestDetailForm>([&shownPoints](TTestDetailForm* d) {
+            shownPoints = d->findChild<QPlainTextEdit*>()->toPlainText().contains(u"50"_s);
+            press(Qt::Key_Escape, Qt::NoModifier, d);
+        });
+        press(Qt::Key_Return, Qt::NoModifier, &list);
+        QCOMPARE(shownPoints, 1);
+        QApplication::setActiveWindow(&list); // as the window manager does when the report goes
+        press(Qt::Key_Z, Qt::AltModifier, &list); // Vymaž záznam, without asking
+        ProtocolsTable table(dir_.path());
+        QVERIFY(table.open());
+        QTRY_COMPARE(table.count(profile), 1); // a mnemonic clicks a moment later
+    }
+
+    // The progress view: Tab stops at each chart, the forecast and Zavřít,
+    // every stop with a name a screen reader says.
+    void progressViewByKeys() {
+        TPokrok view(Progress{}, u"Jana"_s, u"B"_s);
+        view.show();
+        QApplication::setActiveWindow(&view);
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        QStringList stops;
+        for (int i = 0; i < 6 && !stops.contains(QApplication::focusWidget()->objectName()); ++i) {
+            QWidget* at = QApplication::focusWidget();
+            QVERIFY2(!at->accessibleName().isEmpty() || !at->property("text").toString().isEmpty(),
+                     qPrintable(at->objectName()));
+            stops << at->objectName();
+            press(Qt::Key_Tab);
+        }
+        for (const char* name : {"chUspesnost", "chBody", "chOkruhy", "lbPravdepodobnost",
+                                 "btnZavrit"})
+            QVERIFY2(stops.contains(QString::fromLatin1(name)), qPrintable(stops.join(u' ')));
+        press(Qt::Key_Escape);
+        QVERIFY(!view.isVisible());
     }
 
     void settingsByKeys() {

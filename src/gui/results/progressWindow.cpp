@@ -52,6 +52,14 @@ QString figures(const QString& name, const QList<ProgressPoint>& points, const Q
     return name + u": "_s + parts.join(u", "_s) + u'.';
 }
 
+// Tab stops at each chart, so a screen reader says its figures, and a frame
+// shows where the focus is.
+void reachableByTab(QWidget* part) {
+    part->setFocusPolicy(Qt::TabFocus);
+    part->setStyleSheet(u"%1:focus { border: 2px solid palette(highlight); }"_s.arg(
+        QString::fromLatin1(part->metaObject()->className())));
+}
+
 QChartView* chartView(QWidget* parent, const char* name, QChart* chart,
                       const QString& description) {
     chart->setMargins(QMargins(4, 4, 4, 4));
@@ -62,6 +70,7 @@ QChartView* chartView(QWidget* parent, const char* name, QChart* chart,
     view->setMinimumHeight(250);
     view->setAccessibleName(chart->title());
     view->setAccessibleDescription(description);
+    reachableByTab(view);
     return view;
 }
 
@@ -121,6 +130,7 @@ QLabel* emptyChart(QWidget* parent, const char* name, const QString& text) {
     label->setWordWrap(true);
     label->setFrameShape(QFrame::StyledPanel);
     label->setMinimumHeight(250);
+    reachableByTab(label);
     return label;
 }
 
@@ -284,6 +294,7 @@ QGroupBox* forecastBox(QWidget* parent, const Progress& p, const QString& group)
         big.setPointSizeF(big.pointSizeF() * 1.5);
     big.setBold(true);
     chance->setFont(big);
+    reachableByTab(chance);
     auto* detail = new QLabel(box);
     detail->setObjectName(u"lbPredpovedPodrobne"_s);
     detail->setTextFormat(Qt::PlainText);
