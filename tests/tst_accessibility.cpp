@@ -6,6 +6,8 @@
 #include "gui/info/aboutDialog.h"
 #include "gui/pointstest/pointsTestWindow.h"
 #include "gui/results/progressWindow.h"
+#include "gui/results/protocolListDialog.h"
+#include "gui/results/resultListDialog.h"
 #include "gui/settings/settingsDialog.h"
 #include "gui/study/questionArea.h"
 #include "gui/study/runStartDialog.h"
@@ -17,6 +19,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -192,6 +195,52 @@ class AccessibilityTest : public QObject {
             QVERIFY2(missing.isEmpty(),
                      qPrintable(window->objectName() + u": "_s + missing.join(u", "_s)));
         }
+    }
+
+    // The protocol list with a record, and that record's report.
+    void protocolWindows() {
+        ProtocolRecord record;
+        record.profile = u"Jana"_s;
+        record.started = QDateTime(QDate(2026, 12, 1), QTime(10, 0));
+        StoreError error;
+        QVERIFY(WriteProtocol(dir_.path(), record, &error));
+        TSeznamTestu list(record.profile, dir_.path(), nullptr);
+        QVERIFY(list.load());
+        TTestDetailForm report(record, nullptr);
+        for (QWidget* window : std::initializer_list<QWidget*>{&list, &report}) {
+            window->show();
+            const QStringList missing = unnamedIn(window);
+            QVERIFY2(missing.isEmpty(),
+                     qPrintable(window->objectName() + u": "_s + missing.join(u", "_s)));
+        }
+    }
+
+    // The results browser with a record, and that record's detail.
+    void resultWindows() {
+        ResultRecord record;
+        record.kind = kPracticeKind;
+        record.profile = u"Jana"_s;
+        record.written = QDateTime(QDate(2026, 12, 1), QTime(10, 0));
+        StoreError error;
+        QVERIFY(WriteResultRecord(dir_.path(), record, &error));
+        Settings settings;
+        settings.activeProfile = record.profile;
+        QStringList missing;
+        int walked = 0;
+        testing::onNextDialog<TProtocol>([&missing, &walked](TProtocol* list) {
+            missing << unnamedIn(list);
+            ++walked;
+            testing::onNextDialog<QDialog>([&missing, &walked](QDialog* detail) {
+                missing << unnamedIn(detail);
+                ++walked;
+                detail->reject();
+            });
+            list->findChild<QPushButton*>(u"btnPodrobnosti"_s)->click();
+            list->reject();
+        });
+        TProtocol::browse(RunKind::Practice, settings, dir_.path(), nullptr);
+        QCOMPARE(walked, 2);
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u", "_s)));
     }
 
     void pointsTest() {

@@ -59,6 +59,7 @@ TTestDetailForm::TTestDetailForm(const ProtocolRecord& protocol, QWidget* owner,
     mProtokol_->setGeometry(0, 0, 392, 425);
     mProtokol_->setFont(courierFont(kReportPixels));
     mProtokol_->setReadOnly(true);
+    mProtokol_->setAccessibleName(u"Protokol z testu"_s);
     mProtokol_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     mProtokol_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Columns only line up unbroken; a long profile name scrolls instead.

@@ -19,6 +19,7 @@ void RecordListDialog::setGrid(KeyedListModel* model, const QRect& place,
                                const QList<int>& widths) {
     model_ = model;
     grid_ = new RecordGrid(this, model, place, widths);
+    grid_->setAccessibleName(windowTitle()); // the list's title says whose records they are
 }
 
 void RecordListDialog::setButtons(QPushButton* open, QPushButton* removeOne,
