@@ -13,10 +13,10 @@ bool byTime(const ProgressPoint& a, const ProgressPoint& b) {
     return a.when < b.when;
 }
 
-bool readResults(const QString& folder, const QString& profile, Progress& p, StoreError* error) {
+bool readResults(const StorePlace& place, const QString& profile, Progress& p, StoreError* error) {
     p.practice.clear();
     p.examination.clear();
-    ResultsTable table(folder);
+    ResultsTable table(place);
     if (!table.exists())
         return true;
     if (!table.open()) {
@@ -40,8 +40,8 @@ bool readResults(const QString& folder, const QString& profile, Progress& p, Sto
     return true;
 }
 
-bool readProtocols(const QString& folder, const QString& profile, Progress& p, StoreError* error) {
-    ProtocolsTable table(folder);
+bool readProtocols(const StorePlace& place, const QString& profile, Progress& p, StoreError* error) {
+    ProtocolsTable table(place);
     if (!table.exists())
         return true;
     std::optional<QList<StoredProtocol>> list;
@@ -81,19 +81,19 @@ std::array<CategoryProgress, 7> categoryProgress(const QList<AnswerRecord>& hist
     return categories;
 }
 
-Progress gatherProgress(const QString& folder, const QString& profile, const QString& group,
+Progress gatherProgress(const StorePlace& place, const QString& profile, const QString& group,
                         const BankIndex& index, QRandomGenerator& generator) {
     Progress p;
     StoreError error;
     // Each table on its own: a damaged one leaves its part out, not the view.
-    if (!readResults(folder, profile, p, &error))
+    if (!readResults(place, profile, p, &error))
         p.unreadable << error.message();
-    if (!readProtocols(folder, profile, p, &error)) {
+    if (!readProtocols(place, profile, p, &error)) {
         p.tests.clear();
         p.unreadable << error.message();
     }
     QList<AnswerRecord> history;
-    if (const auto read = readAnswers(folder, profile, &error, AnswerDetail::Outcomes))
+    if (const auto read = readAnswers(place, profile, &error, AnswerDetail::Outcomes))
         history = *read;
     else
         p.unreadable << error.message();

@@ -62,5 +62,5 @@ std::array<CategoryProgress, 7> categoryProgress(const QList<AnswerRecord>& hist
 // simulates the forecast. A table not written yet reads as empty; a table that
 // cannot be read leaves its part empty and adds its store error's message to
 // Progress::unreadable.
-Progress gatherProgress(const QString& folder, const QString& profile, const QString& group,
+Progress gatherProgress(const StorePlace& place, const QString& profile, const QString& group,
                         const BankIndex& index, QRandomGenerator& generator);

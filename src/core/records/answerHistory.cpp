@@ -93,11 +93,11 @@ bool appendAnswers(const QString& folder, const QList<AnswerRecord>& answers, St
     return false;
 }
 
-std::optional<QList<AnswerRecord>> readAnswers(const QString& folder, const QString& profile,
+std::optional<QList<AnswerRecord>> readAnswers(const StorePlace& place, const QString& profile,
                                                StoreError* error, AnswerDetail detail) {
-    if (!TableStore::fileExists(schemas::answers(), folder))
+    if (!TableStore::fileExists(schemas::answers(), place))
         return QList<AnswerRecord>{};
-    TableStore store(schemas::answers(), folder);
+    TableStore store(schemas::answers(), place);
     const QList<Condition> mine{{u"Profil"_s, Condition::Op::Equal, profile}};
     std::optional<QList<AnswerRecord>> answers;
     if (store.open(TableStore::Mode::Existing) && store.ensureIndex(schemas::answers().index)) {

@@ -41,6 +41,6 @@ inline const QString kHistoryNotStored = QStringLiteral(
 // the number, right and hint, which is all a summary needs, and reads much
 // less.
 enum class AnswerDetail { Full, Outcomes };
-std::optional<QList<AnswerRecord>> readAnswers(const QString& folder, const QString& profile,
+std::optional<QList<AnswerRecord>> readAnswers(const StorePlace& place, const QString& profile,
                                                StoreError* error,
                                                AnswerDetail detail = AnswerDetail::Full);

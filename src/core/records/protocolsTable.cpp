@@ -2,7 +2,8 @@
 
 using namespace Qt::StringLiterals;
 
-ProtocolsTable::ProtocolsTable(const QString& folder) : RecordTable(schemas::protocols(), folder) {}
+ProtocolsTable::ProtocolsTable(const StorePlace& place)
+    : RecordTable(schemas::protocols(), place) {}
 
 QList<Condition> ProtocolsTable::of(const QString& profile) {
     // The store cuts the name to the field's 30 characters, as it stored it.

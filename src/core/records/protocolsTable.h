@@ -9,7 +9,7 @@ using StoredProtocol = Keyed<ProtocolRecord>;
 // records.
 class ProtocolsTable : public RecordTable<ProtocolRecord> {
   public:
-    explicit ProtocolsTable(const QString& folder);
+    explicit ProtocolsTable(const StorePlace& place);
 
     std::optional<QList<StoredProtocol>> list(const QString& profile, qint64 after = 0,
                                               int limit = -1) {

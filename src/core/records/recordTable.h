@@ -17,10 +17,11 @@ enum class Lookup { Found, Gone, Failed };
 // all of them removed at once. Record needs a static fromRow(const Row&).
 template <typename Record> class RecordTable {
   public:
-    RecordTable(const TableSchema& schema, const QString& folder)
-        : schema_(schema), folder_(folder), store_(schema, folder) {}
+    RecordTable(const TableSchema& schema, const StorePlace& place)
+        : schema_(schema), place_(place), store_(schema, place) {}
 
-    bool exists() const { return TableStore::fileExists(schema_, folder_); }
+    bool exists() const { return TableStore::fileExists(schema_, place_); }
+    bool onServer() const { return place_.isServer(); }
     QString filePath() const { return store_.filePath(); }
     // Opens the existing table for reading and writing, which also rolls back
     // what a write killed half-way left behind; lists read through the index
@@ -58,6 +59,6 @@ template <typename Record> class RecordTable {
 
   private:
     const TableSchema& schema_;
-    QString folder_;
+    StorePlace place_;
     TableStore store_;
 };

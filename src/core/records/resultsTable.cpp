@@ -2,7 +2,7 @@
 
 using namespace Qt::StringLiterals;
 
-ResultsTable::ResultsTable(const QString& folder) : RecordTable(schemas::results(), folder) {}
+ResultsTable::ResultsTable(const StorePlace& place) : RecordTable(schemas::results(), place) {}
 
 QList<Condition> ResultsTable::of(const QString& profile, const QString& kind) {
     // The store cuts the name to the field's 30 characters, as it stored it.

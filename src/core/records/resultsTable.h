@@ -9,7 +9,7 @@ using StoredResult = Keyed<ResultRecord>;
 // records of one kind.
 class ResultsTable : public RecordTable<ResultRecord> {
   public:
-    explicit ResultsTable(const QString& folder);
+    explicit ResultsTable(const StorePlace& place);
 
     std::optional<QList<StoredResult>> list(const QString& profile, const QString& kind,
                                             qint64 after = 0, int limit = -1) {

@@ -29,6 +29,15 @@ const QString kAccessSection = u"Pristupnost"_s;
 const QString kScaleKey = u"Zvetseni"_s;
 const QString kReadAloudKey = u"Cteni nahlas"_s;
 
+// Written only while a school server is set.
+const QString kSchoolSection = u"Skola"_s;
+const QString kServiceKey = u"Sluzba"_s;
+const QString kHostKey = u"Server"_s;
+const QString kPortKey = u"Port"_s;
+const QString kDatabaseKey = u"Databaze"_s;
+const QString kUserKey = u"Uzivatel"_s;
+const QString kTlsKey = u"TLS"_s;
+
 // Nothing the program keeps in the file comes near these; more is damage.
 constexpr qint64 kMaxFileSize = 1 << 20;
 constexpr int kMaxValueLength = 200;
@@ -128,6 +137,26 @@ void readAccessibility(const Reader& r, const QString& path, ViewChoices& view,
     view.readAloud = read && *read != 0;
 }
 
+void readSchool(const Reader& r, const QString& path, ViewChoices& view, QStringList& problems) {
+    SchoolServer server;
+    server.service = r.text(kSchoolSection, kServiceKey).value_or(QString()).trimmed();
+    server.host = r.text(kSchoolSection, kHostKey).value_or(QString()).trimmed();
+    server.database = r.text(kSchoolSection, kDatabaseKey).value_or(QString()).trimmed();
+    server.user = r.text(kSchoolSection, kUserKey).value_or(QString()).trimmed();
+    server.sslMode = r.text(kSchoolSection, kTlsKey).value_or(u"prefer"_s).trimmed();
+    const auto port = r.text(kSchoolSection, kPortKey);
+    server.port = port && !port->trimmed().isEmpty() ? IniFile::toInt(*port).value_or(-1) : 0;
+    if (!server.isSet() && server == SchoolServer{})
+        return;
+    if (const QString problem = schoolServerProblem(server); !problem.isEmpty()) {
+        problems << u"Oddíl [%1] souboru %2 nepopisuje server školy správně: %3 Výsledky se "
+                    u"budou ukládat jen v tomto počítači."_s.arg(kSchoolSection, fileName(path),
+                                                                problem);
+        return;
+    }
+    view.school = server;
+}
+
 void readGroup(const Reader& r, const QString& path, Settings& s, QStringList& problems) {
     const auto group = r.text(kGroupSection, u"Skupina"_s);
     if (group && bank::isGroup(*group)) {
@@ -190,6 +219,7 @@ Loaded load(const QString& path) {
     loaded.view.statusBar = r.flag(kViewSection, kStatusBarKey);
     loaded.view.sequential = r.flag(kViewSection, kOrderKey);
     readAccessibility(r, path, loaded.view, loaded.problems);
+    readSchool(r, path, loaded.view, loaded.problems);
     loaded.profileListTrusted = readProfiles(r, path, s, loaded.problems);
     if (loaded.readOnly)
         loaded.problems << u"Soubor %1 je jen pro čtení: nastavení se z něj načte, ale uložit ho "
@@ -223,6 +253,17 @@ bool save(const QString& path, const Settings& s, const ViewChoices& view, QStri
     } else {
         ini.setValue(kAccessSection, kScaleKey, QString::number(view.scalePercent));
         ini.setValue(kAccessSection, kReadAloudKey, flagText(view.readAloud));
+    }
+    ini.removeSection(kSchoolSection);
+    if (view.school.isSet()) {
+        const SchoolServer& server = view.school;
+        ini.setValue(kSchoolSection, kServiceKey, server.service);
+        ini.setValue(kSchoolSection, kHostKey, server.host);
+        ini.setValue(kSchoolSection, kPortKey,
+                     server.port > 0 ? QString::number(server.port) : QString());
+        ini.setValue(kSchoolSection, kDatabaseKey, server.database);
+        ini.setValue(kSchoolSection, kUserKey, server.user);
+        ini.setValue(kSchoolSection, kTlsKey, server.sslMode);
     }
     // An empty name would make the next start's list untrustworthy; never write one.
     QStringList names;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/settings/schoolServer.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -35,4 +37,5 @@ struct ViewChoices {
     bool sequential = true;
     int scalePercent = 100; // one of kScales; takes effect at the next start
     bool readAloud = false; // the question and its answers spoken when shown
+    SchoolServer school = {}; // unset: the records stay in this PC's tables only
 };

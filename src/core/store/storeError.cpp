@@ -7,6 +7,8 @@ using namespace Qt::StringLiterals;
 namespace {
 // The common SQLite result codes, told in Czech.
 QString explained(int code) {
+    if (code == StoreError::kServer)
+        return u"Server školy požadavek nepřijal, nebo s ním bylo přerušeno spojení."_s;
     switch (code == StoreError::kReadOnlyFolder ? code : code & 0xff) {
     case 3:  // SQLITE_PERM
     case 23: // SQLITE_AUTH

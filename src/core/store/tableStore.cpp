@@ -4,6 +4,7 @@
 #include "core/store/transaction.h"
 
 #include <QAtomicInt>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -18,8 +19,8 @@ namespace {
 QAtomicInt connectionCounter;
 } // namespace
 
-TableStore::TableStore(const TableSchema& schema, const QString& folder)
-    : schema_(schema), folder_(folder),
+TableStore::TableStore(const TableSchema& schema, const StorePlace& place)
+    : schema_(schema), place_(place),
       connection_(
           u"tarmelka-%1-%2"_s.arg(schema.name).arg(connectionCounter.fetchAndAddRelaxed(1))) {}
 
@@ -28,16 +29,31 @@ TableStore::~TableStore() {
 }
 
 QString TableStore::filePath() const {
-    return QDir(folder_).filePath(schema_.fileName());
+    if (place_.isServer())
+        return u"%1 na serveru školy"_s.arg(schema_.name);
+    return QDir(place_.folder).filePath(schema_.fileName());
 }
 
-bool TableStore::fileExists(const TableSchema& schema, const QString& folder) {
-    return QFileInfo::exists(QDir(folder).filePath(schema.fileName()));
+bool TableStore::fileExists(const TableSchema& schema, const StorePlace& place) {
+    return place.isServer() || QFileInfo::exists(QDir(place.folder).filePath(schema.fileName()));
 }
 
-bool TableStore::append(const TableSchema& schema, const QString& folder, const Row& row,
+QString TableStore::table() const {
+    return place_.isServer() ? quoted(QString::fromLatin1(kServerSchema)) + u'.' + quoted(schema_.name)
+                             : quoted(schema_.name);
+}
+
+QString TableStore::keyColumn() const {
+    return place_.isServer() ? u"\"Klic\""_s : u"rowid"_s;
+}
+
+QSqlDatabase TableStore::database() const {
+    return QSqlDatabase::database(place_.isServer() ? place_.server : connection_, false);
+}
+
+bool TableStore::append(const TableSchema& schema, const StorePlace& place, const Row& row,
                         StoreError* error) {
-    TableStore store(schema, folder);
+    TableStore store(schema, place);
     if (store.open(Mode::CreateIfMissing) && store.insert({row}))
         return true;
     if (error)
@@ -51,12 +67,16 @@ bool TableStore::fail(const QString& text) {
 }
 
 bool TableStore::fail(const QSqlError& error) {
+    if (place_.isServer()) { // PostgreSQL's codes are not SQLite's; its text says it
+        error_ = {error.text(), filePath(), StoreError::kServer};
+        return false;
+    }
     bool ok = false;
     const int code = error.nativeErrorCode().toInt(&ok);
     // A failure without a code of its own still is the store's, not ours.
     int known = ok && code != 0 ? code : 1;
     const int primary = known & 0xff;
-    if ((primary == 8 || primary == 14) && !QFileInfo(folder_).isWritable())
+    if ((primary == 8 || primary == 14) && !QFileInfo(place_.folder).isWritable())
         known = StoreError::kReadOnlyFolder; // SQLite blames the file; the folder is at fault
     error_ = {error.text(), schema_.fileName(), known};
     return false;
@@ -69,6 +89,12 @@ bool TableStore::requireOpen() {
 bool TableStore::open(Mode mode) {
     close();
     error_ = {};
+    if (place_.isServer()) { // the connection is the school link's; it stays open
+        if (!database().isOpen())
+            return fail(u"Spojení se serverem školy není navázáno."_s);
+        open_ = true;
+        return true;
+    }
     const bool existed = QFileInfo::exists(filePath());
     if (mode != Mode::CreateIfMissing && !existed)
         return fail(u"Soubor %1 neexistuje."_s.arg(QDir::toNativeSeparators(filePath())));
@@ -114,6 +140,7 @@ void TableStore::recoverInterruptedWrite() {
 }
 
 void TableStore::close() {
+    open_ = open_ && !place_.isServer();
     if (!QSqlDatabase::contains(connection_))
         return;
     {
@@ -125,7 +152,7 @@ void TableStore::close() {
 }
 
 bool TableStore::checkOrCreateTable(Mode mode) {
-    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QSqlDatabase db = database();
     QSqlQuery query(db);
     // Reading the table's columns also proves the file is a database at all.
     if (!query.exec(u"PRAGMA table_info("_s + quoted(schema_.name) + u")"_s))
@@ -162,7 +189,7 @@ std::optional<int> TableStore::count(const QList<Condition>& where) {
         return std::nullopt;
     QVariantList bound;
     const QString clause = whereClause(schema_, where, bound);
-    auto query = read(u"SELECT COUNT(*) FROM "_s + quoted(schema_.name) + clause, bound);
+    auto query = read(u"SELECT COUNT(*) FROM "_s + table() + clause, bound);
     if (!query)
         return std::nullopt;
     if (!query->next()) {
@@ -180,7 +207,7 @@ QString TableStore::columns() const {
 }
 
 std::optional<QSqlQuery> TableStore::read(const QString& sql, const QVariantList& bound) {
-    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    QSqlQuery query(database());
     query.setForwardOnly(true);
     query.prepare(sql);
     for (const QVariant& v : bound)
@@ -205,11 +232,11 @@ std::optional<QList<Row>> TableStore::select(const QList<Condition>& where,
     if (!requireOpen())
         return std::nullopt;
     QVariantList bound;
-    QString sql = u"SELECT "_s + columns() + u" FROM "_s + quoted(schema_.name) +
-                  whereClause(schema_, where, bound);
-    // rowid keeps the order of writing, the table's own order, among equal keys
-    sql +=
-        orderBy.isEmpty() ? u" ORDER BY rowid"_s : u" ORDER BY "_s + quoted(orderBy) + u", rowid"_s;
+    QString sql =
+        u"SELECT "_s + columns() + u" FROM "_s + table() + whereClause(schema_, where, bound);
+    // the key keeps the order of writing, the table's own order, among equal values
+    sql += orderBy.isEmpty() ? u" ORDER BY "_s + keyColumn()
+                             : u" ORDER BY "_s + quoted(orderBy) + u", "_s + keyColumn();
     auto query = read(sql, bound);
     if (!query)
         return std::nullopt;
@@ -225,11 +252,12 @@ std::optional<QList<KeyedRow>> TableStore::page(const QList<Condition>& where, q
         return std::nullopt;
     QVariantList bound;
     QString clause = whereClause(schema_, where, bound);
-    clause += (clause.isEmpty() ? u" WHERE "_s : u" AND "_s) + u"rowid > ?"_s;
+    clause += (clause.isEmpty() ? u" WHERE "_s : u" AND "_s) + keyColumn() + u" > ?"_s;
     bound << after;
-    bound << limit;
-    auto query = read(u"SELECT rowid, "_s + columns() + u" FROM "_s + quoted(schema_.name) +
-                          clause + u" ORDER BY rowid LIMIT ?"_s,
+    // PostgreSQL takes no negative limit; NULL there means all rows.
+    bound << (limit < 0 && place_.isServer() ? QVariant() : QVariant(limit));
+    auto query = read(u"SELECT "_s + keyColumn() + u", "_s + columns() + u" FROM "_s + table() +
+                          clause + u" ORDER BY "_s + keyColumn() + u" LIMIT ?"_s,
                       bound);
     if (!query)
         return std::nullopt;
@@ -242,7 +270,9 @@ std::optional<QList<KeyedRow>> TableStore::page(const QList<Condition>& where, q
 bool TableStore::insert(const QList<Row>& rows) {
     if (!requireOpen())
         return false;
-    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    if (place_.isServer()) // a row there needs its id; see insertOnce
+        return fail(u"Na server školy se záznamy zapisují jen s identifikátorem."_s);
+    QSqlDatabase db = database();
     Transaction transaction(db);
     if (!transaction.started())
         return fail(db.lastError());
@@ -252,7 +282,7 @@ bool TableStore::insert(const QList<Row>& rows) {
         marks << u"?"_s;
     }
     QSqlQuery query(db);
-    if (!query.prepare(u"INSERT INTO "_s + quoted(schema_.name) + u" ("_s + names.join(u", "_s) +
+    if (!query.prepare(u"INSERT INTO "_s + table() + u" ("_s + names.join(u", "_s) +
                        u") VALUES ("_s + marks.join(u", "_s) + u")"_s))
         return fail(query.lastError());
     for (const Row& row : rows) {
@@ -280,8 +310,8 @@ std::optional<QList<Row>> TableStore::fields(const QList<Condition>& where,
     }
     QVariantList bound;
     const QString clause = whereClause(schema_, where, bound);
-    auto query = read(u"SELECT "_s + columns.join(u", "_s) + u" FROM "_s + quoted(schema_.name) +
-                          clause + u" ORDER BY rowid"_s,
+    auto query = read(u"SELECT "_s + columns.join(u", "_s) + u" FROM "_s + table() + clause +
+                          u" ORDER BY "_s + keyColumn(),
                       bound);
     if (!query)
         return std::nullopt;
@@ -299,12 +329,14 @@ std::optional<QList<Row>> TableStore::fields(const QList<Condition>& where,
 bool TableStore::ensureIndex(const QStringList& fields) {
     if (!requireOpen())
         return false;
+    if (place_.isServer()) // made with the server's tables, by their owner
+        return true;
     QStringList columns;
     for (const QString& f : fields)
         columns << quoted(f);
     const QString name = quoted(schema_.name + u'_' + fields.join(u'_'));
-    QSqlQuery query(QSqlDatabase::database(connection_, false));
-    if (!query.exec(u"CREATE INDEX IF NOT EXISTS "_s + name + u" ON "_s + quoted(schema_.name) +
+    QSqlQuery query(database());
+    if (!query.exec(u"CREATE INDEX IF NOT EXISTS "_s + name + u" ON "_s + table() +
                     u" ("_s + columns.join(u", "_s) + u")"_s))
         return fail(query.lastError());
     return true;
@@ -325,20 +357,21 @@ std::optional<int> TableStore::removeKeys(const QList<qint64>& keys) {
         marks << u"?"_s;
         bound << key;
     }
-    return removeWhere(u" WHERE rowid IN ("_s + marks.join(u", "_s) + u")"_s, bound);
+    return removeWhere(u" WHERE "_s + keyColumn() + u" IN ("_s + marks.join(u", "_s) + u")"_s,
+                       bound);
 }
 
 std::optional<int> TableStore::removeWhere(const QString& clause, const QVariantList& bound) {
     if (!requireOpen())
         return std::nullopt;
-    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QSqlDatabase db = database();
     Transaction transaction(db);
     if (!transaction.started()) {
         fail(db.lastError());
         return std::nullopt;
     }
     QSqlQuery query(db);
-    query.prepare(u"DELETE FROM "_s + quoted(schema_.name) + clause);
+    query.prepare(u"DELETE FROM "_s + table() + clause);
     for (const QVariant& v : bound)
         query.addBindValue(v);
     if (!query.exec()) {
@@ -351,4 +384,47 @@ std::optional<int> TableStore::removeWhere(const QString& clause, const QVariant
         return std::nullopt;
     }
     return removed;
+}
+
+bool TableStore::insertOnce(const QList<std::pair<QString, Row>>& rows) {
+    if (!requireOpen())
+        return false;
+    if (!place_.isServer())
+        return fail(u"Záznamy s identifikátorem patří jen na server školy."_s);
+    QSqlDatabase db = database();
+    Transaction transaction(db);
+    if (!transaction.started())
+        return fail(db.lastError());
+    QStringList names{u"\"Id\""_s}, marks{u"CAST(? AS uuid)"_s};
+    for (const Field& f : schema_.fields) {
+        names << quoted(f.name);
+        marks << u"?"_s;
+    }
+    QSqlQuery query(db);
+    if (!query.prepare(u"INSERT INTO "_s + table() + u" ("_s + names.join(u", "_s) +
+                       u") VALUES ("_s + marks.join(u", "_s) + u") ON CONFLICT (\"Id\") DO NOTHING"_s))
+        return fail(query.lastError());
+    for (const auto& [id, row] : rows) {
+        query.bindValue(0, id);
+        for (int i = 0; i < schema_.fields.size(); ++i)
+            query.bindValue(i + 1, toStored(schema_.fields[i], row.value(i)));
+        if (!query.exec())
+            return fail(query.lastError());
+    }
+    if (!transaction.commit())
+        return fail(db.lastError());
+    return true;
+}
+
+std::optional<int> TableStore::removeReceivedBy(const QList<Condition>& where,
+                                                const QDateTime& time) {
+    if (!place_.isServer()) {
+        fail(u"Čas příjmu mají jen záznamy na serveru školy."_s);
+        return std::nullopt;
+    }
+    QVariantList bound;
+    QString clause = whereClause(schema_, where, bound);
+    clause += (clause.isEmpty() ? u" WHERE "_s : u" AND "_s) + u"\"Prijato\" <= ?"_s;
+    bound << time.toUTC();
+    return removeWhere(clause, bound);
 }

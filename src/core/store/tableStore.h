@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/store/storePlace.h"
 #include "core/store/tableSchema.h"
 
 #include <QList>
@@ -9,6 +10,8 @@
 
 #include <optional>
 
+class QDateTime;
+class QSqlDatabase;
 class QSqlError;
 
 // A failure of the table store: the store's own text, its SQLite result code
@@ -16,6 +19,8 @@ class QSqlError;
 struct StoreError {
     // Not SQLite's: a write failed because the folder refuses the journal file.
     static constexpr int kReadOnlyFolder = 0x10000;
+    // Not SQLite's: the school's server refused or failed; its own text says why.
+    static constexpr int kServer = 0x10001;
 
     QString text;
     QString file;
@@ -44,12 +49,15 @@ struct KeyedRow {
 };
 
 // The one place that speaks SQL. Each table lives in its own SQLite file in a
-// given folder; values always travel as bound parameters.
+// given folder, or in the program's schema on the school's server; values
+// always travel as bound parameters. On the server a row's key is its "Klic"
+// and every row carries a unique "Id", so that a record sent twice is stored
+// once; the tables there are made by the server schema's own upgrade.
 class TableStore {
   public:
     enum class Mode { ReadOnly, Existing, CreateIfMissing };
 
-    TableStore(const TableSchema& schema, const QString& folder);
+    TableStore(const TableSchema& schema, const StorePlace& place);
     ~TableStore();
     TableStore(const TableStore&) = delete;
     TableStore& operator=(const TableStore&) = delete;
@@ -60,9 +68,10 @@ class TableStore {
     void close();
     bool isOpen() const { return open_; }
     QString filePath() const;
-    static bool fileExists(const TableSchema& schema, const QString& folder);
+    // A server's tables always exist once its schema is in place.
+    static bool fileExists(const TableSchema& schema, const StorePlace& place);
     // Writes one record, creating the table first when it does not exist yet.
-    static bool append(const TableSchema& schema, const QString& folder, const Row& row,
+    static bool append(const TableSchema& schema, const StorePlace& place, const Row& row,
                        StoreError* error);
 
     std::optional<int> count(const QList<Condition>& where = {});
@@ -76,6 +85,11 @@ class TableStore {
     // many rows of which few fields matter.
     std::optional<QList<Row>> fields(const QList<Condition>& where, const QStringList& names);
     bool insert(const QList<Row>& rows);                      // one transaction
+    // On the server: the rows with their ids, in one transaction; a row whose
+    // id is there already is left as it is.
+    bool insertOnce(const QList<std::pair<QString, Row>>& rows);
+    // On the server: the matching rows that reached it at or before the time.
+    std::optional<int> removeReceivedBy(const QList<Condition>& where, const QDateTime& time);
     std::optional<int> remove(const QList<Condition>& where); // one transaction
     std::optional<int> removeKeys(const QList<qint64>& keys); // one transaction
     // An index over these fields, made once; lists of one profile then read
@@ -91,6 +105,9 @@ class TableStore {
     bool requireOpen();
     bool checkOrCreateTable(Mode mode);
     QString columns() const;
+    QString table() const;     // the table's name as SQL says it
+    QString keyColumn() const; // rowid, or the server's "Klic"
+    QSqlDatabase database() const;
     std::optional<int> removeWhere(const QString& clause, const QVariantList& bound);
     Row readRow(const QSqlQuery& query, int first) const;
     // Runs a statement that reads, with its values bound; nothing on failure.
@@ -98,7 +115,7 @@ class TableStore {
     void recoverInterruptedWrite();
 
     const TableSchema& schema_;
-    QString folder_;
+    StorePlace place_;
     QString connection_;
     bool open_ = false;
     StoreError error_;

@@ -20,7 +20,7 @@ QStringList progressModuleFolders() {
             QDir::cleanPath(bin.filePath(QString::fromUtf8(TARMELKA_MODULES_FROM_BIN)))};
 }
 
-void showProgressView(const Settings& settings, const QString& folder, const BankIndex& index,
+void showProgressView(const Settings& settings, const StorePlace& place, const BankIndex& index,
                       QRandomGenerator& generator, QWidget* owner,
                       const QStringList& moduleFolders) {
     QString path;
@@ -50,5 +50,5 @@ void showProgressView(const Settings& settings, const QString& folder, const Ban
                    u"Podrobnosti: %2"_s.arg(QDir::toNativeSeparators(path), module.errorString()));
         return;
     }
-    show(settings, folder, index, generator, owner);
+    show(settings, place, index, generator, owner);
 }

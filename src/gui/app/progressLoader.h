@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/store/storePlace.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +17,6 @@ QStringList progressModuleFolders();
 // Loads the progress view's module from the first of the folders that holds
 // it and shows the view; a module that is missing or damaged is told in
 // Czech and the program goes on.
-void showProgressView(const Settings& settings, const QString& folder, const BankIndex& index,
+void showProgressView(const Settings& settings, const StorePlace& place, const BankIndex& index,
                       QRandomGenerator& generator, QWidget* owner,
                       const QStringList& moduleFolders = progressModuleFolders());

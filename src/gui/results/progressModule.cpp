@@ -5,10 +5,10 @@
 #include <type_traits>
 
 extern "C" Q_DECL_EXPORT void tarmelkaShowProgress(const Settings& settings,
-                                                   const QString& folder,
+                                                   const StorePlace& place,
                                                    const BankIndex& index,
                                                    QRandomGenerator& generator, QWidget* owner) {
-    TPokrok::run(settings, folder, index, generator, owner);
+    TPokrok::run(settings, place, index, generator, owner);
 }
 
 // The entry keeps the type the program calls it by.

@@ -347,10 +347,10 @@ QString chanceText(double probability) {
     return u"asi %1 %"_s.arg(std::lround(percent));
 }
 
-void TPokrok::run(const Settings& settings, const QString& folder, const BankIndex& index,
+void TPokrok::run(const Settings& settings, const StorePlace& place, const BankIndex& index,
                   QRandomGenerator& generator, QWidget* owner) {
     const Progress progress =
-        gatherProgress(folder, settings.activeProfile, settings.group, index, generator);
+        gatherProgress(place, settings.activeProfile, settings.group, index, generator);
     if (!progress.unreadable.isEmpty())
         msg::error(owner, u"Část přehledu pokroku nelze zobrazit, protože tabulku nelze "
                           u"přečíst. Ostatní části se zobrazí.\n\n"_s +

@@ -17,7 +17,7 @@ class TPokrok : public QDialog {
   public:
     // Reads the profile's tables and shows the view; a store failure is
     // told in an error box and no view opens.
-    static void run(const Settings& settings, const QString& folder, const BankIndex& index,
+    static void run(const Settings& settings, const StorePlace& place, const BankIndex& index,
                     QRandomGenerator& generator, QWidget* owner);
 
     TPokrok(const Progress& progress, const QString& profile, const QString& group,
