@@ -1,0 +1,111 @@
+#include "core/school/schoolLink.h"
+
+#include "core/school/outbox.h"
+#include "core/school/outboxSender.h"
+#include "core/school/schoolConnection.h"
+#include "core/store/serverSchema.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+// The connection of the windows' thread; the sender has its own.
+const QString kReader = u"tarmelka-skola-cteni"_s;
+// The windows wait at most this long for a server that went away.
+constexpr int kReaderTimeoutSeconds = 3;
+} // namespace
+
+SchoolLink::SchoolLink(const QString& userFolder, QObject* parent)
+    : QObject(parent), folder_(userFolder) {
+    thread_.setObjectName(u"skola"_s);
+}
+
+SchoolLink::~SchoolLink() {
+    configure({});
+}
+
+void SchoolLink::configure(const SchoolServer& server) {
+    if (sender_) {
+        QMetaObject::invokeMethod(sender_, &OutboxSender::stop, Qt::BlockingQueuedConnection);
+        thread_.quit();
+        thread_.wait();
+        delete sender_;
+        sender_ = nullptr;
+    }
+    if (readerOpen_)
+        closeSchool(kReader);
+    readerOpen_ = false;
+    server_ = server;
+    problem_.clear();
+    waiting_ = outbox::waiting(folder_, nullptr).value_or(0);
+    state_ = server_.isSet() ? State::Connecting : State::Off;
+    if (server_.isSet()) {
+        sender_ = new OutboxSender(folder_, server_);
+        sender_->moveToThread(&thread_);
+        connect(this, &SchoolLink::sendNow, sender_, &OutboxSender::sendNow);
+        connect(sender_, &OutboxSender::reported, this, &SchoolLink::report);
+        thread_.start();
+        emit sendNow();
+    }
+    emit changed();
+}
+
+void SchoolLink::nudge() {
+    if (!sender_)
+        return;
+    waiting_ = outbox::waiting(folder_, nullptr).value_or(waiting_);
+    emit sendNow();
+    emit changed();
+}
+
+void SchoolLink::report(bool online, const QString& problem, int waiting) {
+    if (!sender_)
+        return; // a report from a sender stopped since
+    state_ = online ? State::Online : State::Offline;
+    problem_ = problem;
+    if (waiting >= 0)
+        waiting_ = waiting;
+    emit changed();
+}
+
+StorePlace SchoolLink::readPlace() {
+    if (state_ != State::Online)
+        return folder_;
+    if (readerOpen_ && !serverschema::answers(kReader)) {
+        closeSchool(kReader);
+        readerOpen_ = false;
+    }
+    QString problem;
+    if (!readerOpen_)
+        readerOpen_ = openSchool(server_, kReader, &problem, kReaderTimeoutSeconds);
+    // What this PC wrote goes first, so the server's lists hold it too.
+    int sent = 0;
+    StoreError error;
+    if (readerOpen_ && outbox::send(folder_, kReader, &sent, &error) &&
+        outbox::waiting(folder_, nullptr) == 0) {
+        waiting_ = 0;
+        emit changed();
+        return StorePlace::onServer(kReader);
+    }
+    if (readerOpen_)
+        closeSchool(kReader);
+    readerOpen_ = false;
+    emit sendNow(); // the sender finds out what went wrong and says so
+    return folder_;
+}
+
+QString SchoolLink::statusText() const {
+    switch (state_) {
+    case State::Off:
+        return {};
+    case State::Connecting:
+        return u"Server školy: připojování…"_s;
+    case State::Online:
+        return waiting_ > 0 ? u"Server školy: připojeno, k odeslání záznamů: %1"_s.arg(waiting_)
+                            : u"Server školy: připojeno"_s;
+    case State::Offline:
+        return waiting_ > 0
+                   ? u"Server školy nedostupný, v tomto počítači čeká záznamů: %1"_s.arg(waiting_)
+                   : u"Server školy nedostupný, výsledky se ukládají v tomto počítači"_s;
+    }
+    return {};
+}

@@ -1,0 +1,288 @@
+// The school's server, against a real PostgreSQL (scripts/pg-cluster): the
+// same lists in a folder and on the server, the outbox that delivers each
+// record once whatever breaks, and the Czech words for what fails.
+#include "core/records/resultRecord.h"
+#include "core/records/resultsTable.h"
+#include "core/school/outbox.h"
+#include "core/school/schoolConnection.h"
+#include "core/school/schoolLink.h"
+#include "core/store/serverSchema.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUuid>
+
+#include <thread>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QString kAdmin = u"test-admin"_s;
+
+ResultRecord result(const QString& profile, int percent) {
+    ResultRecord r;
+    r.kind = kPracticeKind;
+    r.profile = profile;
+    r.written = QDateTime(QDate(2026, 12, 7), QTime(10, 0).addSecs(percent));
+    r.group = u"B"_s;
+    r.categories = u"1234567"_s;
+    r.questionCount = 20;
+    r.successPercent = percent;
+    return r;
+}
+
+// Runs SQL as the cluster's superuser; the test's own set-up, not the program's.
+bool admin(const QString& sql) {
+    QSqlQuery query(QSqlDatabase::database(kAdmin));
+    if (!query.exec(sql))
+        qWarning("%s: %s", qPrintable(sql), qPrintable(query.lastError().text()));
+    return query.isActive();
+}
+
+// Runs the cluster script: "stop" or "start".
+bool cluster(const QString& what) {
+    return QProcess::execute(qEnvironmentVariable("TARMELKA_PG_CLUSTER"),
+                             {what, qEnvironmentVariable("TARMELKA_TEST_PG")}) == 0;
+}
+
+int countOn(const QString& connection, const QString& table) {
+    QSqlQuery query(QSqlDatabase::database(connection));
+    query.exec(u"SELECT count(*) FROM tarmelka.\"%1\""_s.arg(table));
+    return query.next() ? query.value(0).toInt() : -1;
+}
+} // namespace
+
+class SchoolTest : public QObject {
+    Q_OBJECT
+    SchoolServer server_;
+
+    // A database of its own for each test; its name is the test's.
+    SchoolServer freshDatabase(const QString& name) {
+        admin(u"DROP DATABASE IF EXISTS %1 WITH (FORCE)"_s.arg(name));
+        admin(u"CREATE DATABASE %1"_s.arg(name));
+        SchoolServer s = server_;
+        s.database = name;
+        return s;
+    }
+
+  private slots:
+    void initTestCase() {
+        if (!qEnvironmentVariableIsSet("TARMELKA_TEST_PG"))
+            QSKIP("no test cluster: run through ctest, which starts one");
+        server_.host = qEnvironmentVariable("TARMELKA_TEST_PG");
+        server_.port = qEnvironmentVariableIntValue("TARMELKA_TEST_PGPORT");
+        server_.user = u"tarmelka_test"_s;
+        server_.database = u"skola"_s;
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QPSQL"_s, kAdmin);
+        db.setHostName(server_.host);
+        db.setPort(server_.port);
+        db.setUserName(server_.user);
+        db.setDatabaseName(u"postgres"_s);
+        QVERIFY2(db.open(), qPrintable(db.lastError().text()));
+    }
+
+    // A results list reads the same in a folder and on the server: pages by
+    // key, one record found, one removed, one profile's kind removed whole.
+    void listsReadAlikeInBothPlaces_data() {
+        QTest::addColumn<bool>("onServer");
+        QTest::newRow("folder") << false;
+        QTest::newRow("server") << true;
+    }
+    void listsReadAlikeInBothPlaces() {
+        QFETCH(bool, onServer);
+        QTemporaryDir dir;
+        StorePlace place = dir.path();
+        const QList<ResultRecord> written{result(u"Jana"_s, 10), result(u"Petr"_s, 20),
+                                          result(u"Jana"_s, 30), result(u"Jana"_s, 40)};
+        if (onServer) {
+            QString problem;
+            QVERIFY2(openSchool(freshDatabase(u"t_lists"_s), u"lists"_s, &problem),
+                     qPrintable(problem));
+            place = StorePlace::onServer(u"lists"_s);
+            TableStore table(schemas::results(), place);
+            QVERIFY(table.open(TableStore::Mode::Existing));
+            QList<std::pair<QString, Row>> rows;
+            for (const ResultRecord& r : written)
+                rows << std::pair{QUuid::createUuid().toString(QUuid::WithoutBraces), r.toRow()};
+            QVERIFY(table.insertOnce(rows));
+        } else {
+            for (const ResultRecord& r : written)
+                QVERIFY(WriteResultRecord(dir.path(), r, nullptr));
+        }
+        ResultsTable table(place);
+        QVERIFY2(table.open(), qPrintable(table.error().message()));
+        const auto all = table.list(u"Jana"_s, kPracticeKind);
+        QVERIFY(all);
+        QCOMPARE(all->size(), 3);
+        QCOMPARE(all->at(2).record.successPercent, 40);
+        const auto second = table.list(u"Jana"_s, kPracticeKind, all->at(0).key, 1);
+        QCOMPARE(second->size(), 1);
+        QCOMPARE(second->at(0).record.successPercent, 30);
+        StoredResult found;
+        QCOMPARE(table.find(u"Jana"_s, kPracticeKind, all->at(1).key, found), Lookup::Found);
+        QCOMPARE(found.record.written, written[2].written);
+        QVERIFY(table.remove(all->at(1).key));
+        QCOMPARE(table.count(u"Jana"_s, kPracticeKind), 2);
+        QCOMPARE(table.removeAll(u"Jana"_s, kPracticeKind), 2);
+        QCOMPARE(table.count(u"Petr"_s, kPracticeKind), 1);
+        closeSchool(u"lists"_s);
+    }
+
+    // Whatever happens between the server's commit and the outbox's own
+    // deletion, the server keeps each record once.
+    void eachRecordArrivesOnce_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("plain send") << u""_s;
+        QTest::newRow("acknowledgement lost, all sent again") << u"resend"_s;
+        QTest::newRow("two PCs sending at once") << u"two"_s;
+    }
+    void eachRecordArrivesOnce() {
+        QFETCH(QString, fault);
+        const SchoolServer s = freshDatabase(u"t_once"_s);
+        QString problem;
+        QVERIFY2(openSchool(s, u"once"_s, &problem), qPrintable(problem));
+        QTemporaryDir pc1, pc2;
+        QList<Row> rows;
+        for (int i = 0; i < 300; ++i) // more than one batch
+            rows << result(u"Jana"_s, i % 101).toRow();
+        QVERIFY(outbox::queueRecords(pc1.path(), schemas::results(), rows, nullptr));
+        QVERIFY(outbox::queueRecords(pc2.path(), schemas::results(), rows.mid(0, 50), nullptr));
+        const QString box = pc1.filePath(u"Odchozi.DB"_s);
+        QVERIFY(QFile::copy(box, box + u".kopie"_s));
+        int sent = 0;
+        if (fault == u"two") {
+            bool ok2 = false;
+            std::thread other([&] {
+                QString p;
+                int n = 0;
+                ok2 = openSchool(s, u"once-2"_s, &p) && outbox::send(pc2.path(), u"once-2"_s, &n,
+                                                                     nullptr);
+                closeSchool(u"once-2"_s);
+            });
+            QVERIFY(outbox::send(pc1.path(), u"once"_s, &sent, nullptr));
+            other.join();
+            QVERIFY(ok2);
+        } else {
+            QVERIFY(outbox::send(pc1.path(), u"once"_s, &sent, nullptr));
+        }
+        QCOMPARE(sent, 300);
+        if (fault == u"resend") {
+            QVERIFY(QFile::remove(box));
+            QVERIFY(QFile::rename(box + u".kopie"_s, box));
+            QVERIFY(outbox::send(pc1.path(), u"once"_s, &sent, nullptr));
+            QCOMPARE(sent, 300); // sent again, taken once
+        }
+        QCOMPARE(outbox::waiting(pc1.path(), nullptr), 0);
+        QCOMPARE(countOn(u"once"_s, u"Vysledky"_s), fault == u"two" ? 350 : 300);
+        closeSchool(u"once"_s);
+    }
+
+    // A profile removed here goes from the server once sent: what of it was
+    // there by then, and what still waited here; other learners stay, and so
+    // does what is written under the name afterwards.
+    void removedProfileGoesFromServer() {
+        const SchoolServer s = freshDatabase(u"t_removal"_s);
+        QString problem;
+        QVERIFY2(openSchool(s, u"removal"_s, &problem), qPrintable(problem));
+        QTemporaryDir pc;
+        int sent = 0;
+        QVERIFY(outbox::queueRecords(pc.path(), schemas::results(),
+                                     {result(u"Jana"_s, 1).toRow(), result(u"Petr"_s, 2).toRow()},
+                                     nullptr));
+        QVERIFY(outbox::send(pc.path(), u"removal"_s, &sent, nullptr));
+        QVERIFY(outbox::queueRecords(pc.path(), schemas::results(), {result(u"Jana"_s, 3).toRow()},
+                                     nullptr));
+        QTest::qWait(1100); // the removal's time, to the second, after what the server holds
+        QVERIFY(outbox::queueRemoval(pc.path(), {u"Jana"_s}, QDateTime::currentDateTime(), nullptr));
+        QCOMPARE(outbox::waiting(pc.path(), nullptr), 1); // Jana's waiting record went at once
+        QVERIFY(outbox::send(pc.path(), u"removal"_s, &sent, nullptr));
+        QCOMPARE(countOn(u"removal"_s, u"Vysledky"_s), 1);
+        QVERIFY(outbox::queueRecords(pc.path(), schemas::results(), {result(u"Jana"_s, 4).toRow()},
+                                     nullptr));
+        QVERIFY(outbox::send(pc.path(), u"removal"_s, &sent, nullptr));
+        QCOMPARE(countOn(u"removal"_s, u"Vysledky"_s), 2);
+        closeSchool(u"removal"_s);
+    }
+
+    // What a connection meets on the server, and what the learner is told.
+    void connectionProblemsAreTold_data() {
+        QTest::addColumn<QString>("setUp");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("fresh database: tables made") << u"fresh"_s << u""_s;
+        QTest::newRow("tables of a newer version") << u"newer"_s << u"novější verze"_s;
+        QTest::newRow("no tables, no right to make them") << u"norights"_s << u"nesmí vytvořit"_s;
+        QTest::newRow("missing database") << u"nodb"_s << u"Databáze t_nikde"_s;
+        QTest::newRow("unknown user") << u"nouser"_s << u"Uživatel nikdo"_s;
+        QTest::newRow("server not running here") << u"nohost"_s << u"není dostupný"_s;
+    }
+    void connectionProblemsAreTold() {
+        QFETCH(QString, setUp);
+        QFETCH(QString, told);
+        SchoolServer s = freshDatabase(u"t_states"_s);
+        if (setUp == u"newer") {
+            QString problem;
+            QVERIFY(openSchool(s, u"states"_s, &problem));
+            QSqlQuery(QSqlDatabase::database(u"states"_s))
+                .exec(u"UPDATE tarmelka.\"Verze\" SET \"Verze\" = 99"_s);
+            closeSchool(u"states"_s);
+        } else if (setUp == u"norights") {
+            admin(u"DROP ROLE IF EXISTS ucebna_test"_s);
+            admin(u"CREATE ROLE ucebna_test LOGIN"_s);
+            s.user = u"ucebna_test"_s;
+        } else if (setUp == u"nodb") {
+            s.database = u"t_nikde"_s;
+        } else if (setUp == u"nouser") {
+            s.user = u"nikdo"_s;
+        } else if (setUp == u"nohost") {
+            s.host = QDir::tempPath() + u"/zadny-server"_s;
+        }
+        QString problem;
+        const bool opened = openSchool(s, u"states"_s, &problem, 2);
+        closeSchool(u"states"_s);
+        QCOMPARE(opened, told.isEmpty());
+        QVERIFY2(problem.contains(told), qPrintable(problem));
+    }
+
+    // The fault test: the server stops while the program writes and starts
+    // again; the link says so, keeps what is written, and every record
+    // arrives once.
+    void serverStoppedWhileWriting() {
+        const SchoolServer s = freshDatabase(u"t_fault"_s);
+        QTemporaryDir pc;
+        SchoolLink link(pc.path());
+        link.configure(s);
+        QTRY_COMPARE(link.state(), SchoolLink::State::Online);
+        const auto write = [&pc, &link](int from, int to) {
+            for (int i = from; i < to; ++i) {
+                QVERIFY(outbox::queueRecords(pc.path(), schemas::results(),
+                                             {result(u"Jana"_s, i).toRow()}, nullptr));
+                link.nudge();
+                QTest::qWait(5);
+            }
+        };
+        write(0, 40);
+        QVERIFY(cluster(u"stop"_s));
+        write(40, 80);
+        QTRY_COMPARE_WITH_TIMEOUT(link.state(), SchoolLink::State::Offline, 20000);
+        QVERIFY(link.statusText().contains(u"nedostupný"_s));
+        QCOMPARE(link.readPlace().isServer(), false); // the lists read this PC meanwhile
+        QVERIFY(cluster(u"start"_s));
+        link.nudge();
+        QTRY_VERIFY_WITH_TIMEOUT(link.state() == SchoolLink::State::Online && link.waiting() == 0,
+                                 30000);
+        QString problem;
+        QVERIFY(openSchool(s, u"fault"_s, &problem));
+        QCOMPARE(countOn(u"fault"_s, u"Vysledky"_s), 80);
+        closeSchool(u"fault"_s);
+        QVERIFY(link.readPlace().isServer());
+    }
+};
+
+QTEST_GUILESS_MAIN(SchoolTest)
+#include "tst_school.moc"
