@@ -18,6 +18,13 @@ const std::array<QString, kCategoryCount>& categoryTitles() {
     return titles;
 }
 
+const std::array<QString, kCategoryCount>& categoryShortTitles() {
+    static const std::array<QString, kCategoryCount> titles{
+        u"Pravidla provozu"_s, u"Řidičské oprávnění"_s, u"Silniční zákon"_s, u"Zdravověda"_s,
+        u"Podmínky provozu"_s, u"Dopravní značky"_s,    u"Křižovatky"_s};
+    return titles;
+}
+
 std::optional<int> categoryOf(int number) {
     for (int k = 1; k <= kCategoryCount; ++k)
         if (number > lowOf(k) && number <= highOf(k))

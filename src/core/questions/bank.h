@@ -32,6 +32,8 @@ inline constexpr int kFirstJunction = 721;
 
 // The categories' titles, as the settings dialog and the result detail show them.
 const std::array<QString, kCategoryCount>& categoryTitles();
+// Names short enough for a chart's axis or a table's column.
+const std::array<QString, kCategoryCount>& categoryShortTitles();
 
 inline constexpr int lowOf(int category) {
     return kCategoryBounds[category - 1];

@@ -79,14 +79,19 @@ std::optional<AnswerRecord> AnswerRecord::fromRow(const Row& row) {
     return r;
 }
 
+QList<Row> rowsOf(const QList<AnswerRecord>& answers) {
+    QList<Row> rows;
+    rows.reserve(answers.size());
+    for (const AnswerRecord& a : answers)
+        rows << a.toRow();
+    return rows;
+}
+
 bool appendAnswers(const QString& folder, const QList<AnswerRecord>& answers, StoreError* error) {
     if (answers.isEmpty())
         return true;
-    QList<Row> rows;
-    for (const AnswerRecord& a : answers)
-        rows << a.toRow();
     TableStore store(schemas::answers(), folder);
-    if (store.open(TableStore::Mode::CreateIfMissing) && store.insert(rows))
+    if (store.open(TableStore::Mode::CreateIfMissing) && store.insert(rowsOf(answers)))
         return true;
     if (error)
         *error = store.error();

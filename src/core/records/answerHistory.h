@@ -24,6 +24,8 @@ struct AnswerRecord {
     static std::optional<AnswerRecord> fromRow(const Row& row);
 };
 
+QList<Row> rowsOf(const QList<AnswerRecord>& answers);
+
 namespace schemas {
 const TableSchema& answers(); // Odpovedi
 } // namespace schemas

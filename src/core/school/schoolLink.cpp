@@ -5,6 +5,8 @@
 #include "core/school/schoolConnection.h"
 #include "core/store/serverSchema.h"
 
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -20,10 +22,10 @@ SchoolLink::SchoolLink(const QString& userFolder, QObject* parent)
 }
 
 SchoolLink::~SchoolLink() {
-    configure({});
+    stop(); // no signal: those who listen may be going too
 }
 
-void SchoolLink::configure(const SchoolServer& server) {
+void SchoolLink::stop() {
     if (sender_) {
         QMetaObject::invokeMethod(sender_, &OutboxSender::stop, Qt::BlockingQueuedConnection);
         thread_.quit();
@@ -34,6 +36,10 @@ void SchoolLink::configure(const SchoolServer& server) {
     if (readerOpen_)
         closeSchool(kReader);
     readerOpen_ = false;
+}
+
+void SchoolLink::configure(const SchoolServer& server) {
+    stop();
     server_ = server;
     problem_.clear();
     waiting_ = outbox::waiting(folder_, nullptr).value_or(0);
@@ -57,6 +63,23 @@ void SchoolLink::nudge() {
     emit changed();
 }
 
+bool SchoolLink::queue(const TableSchema& table, const QList<Row>& rows, StoreError* error) {
+    if (!isOn())
+        return true;
+    const bool queued = outbox::queueRecords(folder_, table, rows, error);
+    nudge();
+    return queued;
+}
+
+bool SchoolLink::queueRemoval(const QStringList& profiles, StoreError* error) {
+    if (!isOn() || profiles.isEmpty())
+        return true;
+    const bool queued =
+        outbox::queueRemoval(folder_, profiles, QDateTime::currentDateTime(), error);
+    nudge();
+    return queued;
+}
+
 void SchoolLink::report(bool online, const QString& problem, int waiting) {
     if (!sender_)
         return; // a report from a sender stopped since
@@ -68,8 +91,12 @@ void SchoolLink::report(bool online, const QString& problem, int waiting) {
 }
 
 StorePlace SchoolLink::readPlace() {
+    return flush() ? StorePlace::onServer(kReader) : StorePlace(folder_);
+}
+
+bool SchoolLink::flush() {
     if (state_ != State::Online)
-        return folder_;
+        return false;
     if (readerOpen_ && !serverschema::answers(kReader)) {
         closeSchool(kReader);
         readerOpen_ = false;
@@ -82,15 +109,15 @@ StorePlace SchoolLink::readPlace() {
     StoreError error;
     if (readerOpen_ && outbox::send(folder_, kReader, &sent, &error) &&
         outbox::waiting(folder_, nullptr) == 0) {
-        waiting_ = 0;
-        emit changed();
-        return StorePlace::onServer(kReader);
+        if (std::exchange(waiting_, 0) != 0)
+            emit changed();
+        return true;
     }
     if (readerOpen_)
         closeSchool(kReader);
     readerOpen_ = false;
     emit sendNow(); // the sender finds out what went wrong and says so
-    return folder_;
+    return false;
 }
 
 QString SchoolLink::statusText() const {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/settings/schoolServer.h"
-#include "core/store/storePlace.h"
+#include "core/store/tableStore.h"
 
 #include <QObject>
 #include <QString>
@@ -9,6 +9,11 @@
 #include <QThread>
 
 class OutboxSender;
+
+// What a refused queue tells the learner, above the outbox's own reason.
+inline const QString kNotQueuedForSchool = QStringLiteral(
+    "Záznam je uložen v tomto počítači, ale nepodařilo se ho připravit k odeslání na server "
+    "školy.");
 
 // This PC's tie to the school's server. Records are queued in the outbox and
 // a thread of its own delivers them whenever the server can be reached; the
@@ -30,6 +35,11 @@ class SchoolLink : public QObject {
 
     // Something was queued: send it soon.
     void nudge();
+    // Queues copies of records just stored on this PC, when a server is set;
+    // false with the reason when the outbox refused them.
+    bool queue(const TableSchema& table, const QList<Row>& rows, StoreError* error);
+    // Queues the removal from the server of profiles removed here.
+    bool queueRemoval(const QStringList& profiles, StoreError* error);
 
     State state() const { return state_; }
     QString problem() const { return problem_; } // why Offline, in Czech
@@ -38,6 +48,9 @@ class SchoolLink : public QObject {
     // Where the lists, the progress view, the drill and the forecast read:
     // the server, after what waits here has been sent to it, or this PC.
     StorePlace readPlace();
+    // Sends what waits over the windows' own connection, at once; true when
+    // nothing waits any more. Used before reading and at the program's end.
+    bool flush();
 
     // The status bar's words for the state.
     QString statusText() const;
@@ -48,6 +61,7 @@ class SchoolLink : public QObject {
 
   private:
     void report(bool online, const QString& problem, int waiting);
+    void stop();
 
     QString folder_;
     SchoolServer server_;

@@ -101,7 +101,43 @@ QString createIndex(const TableSchema& schema) {
            u'.' + quoted(schema.name) + u" ("_s + columns.join(u", "_s) + u')';
 }
 
-// Version 1: the record tables and the version row.
+// The learners of the school, one row each while any record of theirs is
+// there, kept by triggers that run with the owner's rights, so the class
+// overview lists them without reading a million records.
+bool makeLearners(Steps& steps, const QList<const TableSchema*>& tables) {
+    const QString learners = schemaName() + u".\"Zaci\""_s;
+    QStringList noneLeft;
+    for (const TableSchema* t : tables)
+        noneLeft << u"NOT EXISTS (SELECT 1 FROM "_s + schemaName() + u'.' + quoted(t->name) +
+                        u" r WHERE r.\"Profil\" = z.\"Profil\")"_s;
+    const QString added = schemaName() + u".zaci_po_zapisu"_s;
+    const QString removed = schemaName() + u".zaci_po_smazani"_s;
+    const QString header = u" () RETURNS trigger LANGUAGE plpgsql SECURITY DEFINER "
+                           u"SET search_path = pg_catalog, pg_temp AS $$ BEGIN "_s;
+    if (!steps.run(u"CREATE TABLE "_s + learners +
+                   u" (\"Profil\" text PRIMARY KEY, \"Posledni\" timestamptz NOT NULL)"_s) ||
+        !steps.run(u"CREATE FUNCTION "_s + added + header + u"INSERT INTO "_s + learners +
+                   u" SELECT \"Profil\", now() FROM nove GROUP BY \"Profil\" ORDER BY "
+                   u"\"Profil\" ON CONFLICT (\"Profil\") DO UPDATE SET \"Posledni\" = "
+                   u"excluded.\"Posledni\"; RETURN NULL; END $$"_s) ||
+        !steps.run(u"CREATE FUNCTION "_s + removed + header + u"DELETE FROM "_s + learners +
+                   u" z WHERE z.\"Profil\" IN (SELECT \"Profil\" FROM stare) AND "_s +
+                   noneLeft.join(u" AND "_s) + u"; RETURN NULL; END $$"_s))
+        return false;
+    for (const TableSchema* t : tables) {
+        const QString table = schemaName() + u'.' + quoted(t->name);
+        if (!steps.run(u"CREATE TRIGGER zaci_po_zapisu AFTER INSERT ON "_s + table +
+                       u" REFERENCING NEW TABLE AS nove FOR EACH STATEMENT EXECUTE FUNCTION "_s +
+                       added + u"()"_s) ||
+            !steps.run(u"CREATE TRIGGER zaci_po_smazani AFTER DELETE ON "_s + table +
+                       u" REFERENCING OLD TABLE AS stare FOR EACH STATEMENT EXECUTE FUNCTION "_s +
+                       removed + u"()"_s))
+            return false;
+    }
+    return true;
+}
+
+// Version 1: the record tables, the learners and the version row.
 bool makeVersion1(Steps& steps, const QList<const TableSchema*>& tables) {
     const auto schemaThere =
         steps.value(u"SELECT 1 FROM pg_namespace WHERE nspname = ?"_s,
@@ -113,15 +149,18 @@ bool makeVersion1(Steps& steps, const QList<const TableSchema*>& tables) {
     for (const TableSchema* t : tables)
         if (!steps.run(createTable(*t)) || !steps.run(createIndex(*t)))
             return false;
+    if (!makeLearners(steps, tables))
+        return false;
     if (!steps.run(u"CREATE TABLE "_s + versionTable() + u" (\"Verze\" integer NOT NULL)"_s) ||
         !steps.run(u"INSERT INTO "_s + versionTable() + u" VALUES (1)"_s))
         return false;
     // The classroom's rights come from the school's script as defaults for
-    // every table; on the version row they would let a PC undo an upgrade.
+    // every table; on the version row they would let a PC undo an upgrade,
+    // and the learners are the triggers' to keep.
     const auto classroom =
         steps.value(u"SELECT 1 FROM pg_roles WHERE rolname = 'tarmelka_trida'"_s);
-    return !classroom ||
-           steps.run(u"REVOKE INSERT, DELETE ON "_s + versionTable() + u" FROM tarmelka_trida"_s);
+    return !classroom || steps.run(u"REVOKE INSERT, DELETE ON "_s + versionTable() + u", "_s +
+                                   schemaName() + u".\"Zaci\" FROM tarmelka_trida"_s);
 }
 } // namespace
 

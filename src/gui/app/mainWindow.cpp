@@ -1,6 +1,7 @@
 #include "gui/app/mainWindow.h"
 
 #include "core/records/purge.h"
+#include "core/school/schoolLink.h"
 #include "core/settings/configFile.h"
 #include "core/speech/spokenText.h"
 #include "gui/study/helpPanel.h"
@@ -68,7 +69,7 @@ void THlavniFormular::buildClient() {
     stavovyRadek1_->setGeometry(0, kClientHeight - 20, kClientWidth, 20);
     const int widths[4] = {340, 75, 75, 150};
     const QString texts[4] = {QString(), u"Default"_s, u"Skupina: B"_s,
-                              u"© 2003–2026 tým Tarmelka"_s};
+                              kCopyrightPanel};
     // Placed by hand at their fixed lefts: the bar's own layout adds spacing
     // that would push them into each other.
     for (int i = 0, left = 0; i < 4; left += widths[i], ++i) {
@@ -86,6 +87,8 @@ void THlavniFormular::buildClient() {
     connect(pOtazky_, &QuestionArea::answerClicked, this, &THlavniFormular::stAClick);
     connect(pOtazky_, &QuestionArea::rightClicked, this, &THlavniFormular::pOtazkyMouseDown);
     speaker_ = new Speaker(this);
+    school_ = new SchoolLink(paths_.userFolder, this);
+    connect(school_, &SchoolLink::changed, this, &THlavniFormular::showSchoolState);
     connect(pOtazky_, &QuestionArea::questionShown, this, &THlavniFormular::readAloud);
     pPomoc_ = new HelpPanel(client_);
     pPomoc_->setGeometry(0, kClientHeight - kHelpHeight, kClientWidth, kHelpHeight);
@@ -143,6 +146,7 @@ void THlavniFormular::LoadSettings() {
     if (loaded.profileListTrusted)
         profileHistory_.listedAtStart = settings_.profileNames();
     view_ = loaded.view;
+    school_->configure(view_.school);
     showViewChoices();
     showSettings();
     if (!loaded.problems.isEmpty())
@@ -274,6 +278,11 @@ void THlavniFormular::closeEvent(QCloseEvent* event) {
     if (!PurgeRemovedProfiles(paths_.userFolder, removed, &error))
         msg::error(this, error.message(u"Při ukončení nelze odstranit záznamy odebraných "
                                        u"profilů; zůstávají uloženy."_s));
+    // The school's server loses them too, now or once it answers again.
+    if (!school_->queueRemoval(removed, &error))
+        msg::error(this, error.message(u"Odstranění záznamů odebraných profilů ze serveru školy "
+                                       u"se nepodařilo připravit; na serveru zůstávají."_s));
+    school_->flush();
     event->accept();
 }
 

@@ -8,6 +8,7 @@
 #include "core/questions/questionTable.h"
 #include "core/questions/selection.h"
 #include "core/records/purge.h"
+#include "core/store/tableStore.h"
 #include "core/settings/settings.h"
 #include "core/study/mode.h"
 #include "core/study/practiceRun.h"
@@ -23,6 +24,10 @@ class QStatusBar;
 class HelpPanel;
 enum class RecordOutcome;
 class QuestionArea;
+class SchoolLink;
+
+// The fourth panel of the status bar, while no school server takes it.
+inline const QString kCopyrightPanel = QStringLiteral("© 2003–2026 tým Tarmelka");
 class Speaker;
 
 // The main window: menus, the idle picture, the question area and help panel
@@ -121,13 +126,22 @@ class THlavniFormular : public QWidget {
     QuestionArea* pOtazky_ = nullptr;
     HelpPanel* pPomoc_ = nullptr;
     Speaker* speaker_ = nullptr;
+    SchoolLink* school_ = nullptr;
+    // Where the lists and the progress read: the school's server while it
+    // answers, else this PC's folder.
+    StorePlace recordsPlace();
+    // Queues a copy of records just stored here for the school's server.
+    void copyForSchool(const TableSchema& table, const QList<Row>& rows);
+    void showSchoolState();
+    void M1ServerSkolyClick();
+    void M1PrehledTridyClick();
 
     QMenuBar* menu1_ = nullptr;
     QMenuBar* menu2_ = nullptr;
     QAction *M1Ukoncit_, *M1Skupina_, *M1Nastaveni_, *M1StavovyRadek_, *M1PostupnyVyber_,
         *M1NahodnyVyber_, *M1UlozitNastaveni_, *M1Prohlizet_, *M1Procvicovat_, *M1Zkouset_,
         *M1Test_, *smProc_, *smZkou_, *M1VysledekTestu_, *M1OProgramu_, *M1Napoveda_, *M1Nejslabsi_,
-        *M1Pokrok_, *M1CteniNahlas_;
+        *M1Pokrok_, *M1CteniNahlas_, *M1ServerSkoly_, *M1PrehledTridy_;
     QMenu* M1Zvetseni_ = nullptr;
     QAction *M2KonecRezimu_, *M2OznacSpravne_, *M2oProgramu_;
 };

@@ -32,13 +32,13 @@ void THlavniFormular::M1TestClick() {
     // The test reads the question table itself meanwhile.
     table1_.close();
     TTestForm::run(settings_, paths_, clock_, generator_, this,
-                   view_.readAloud ? speaker_ : nullptr);
+                   view_.readAloud ? speaker_ : nullptr, school_);
     if (!table1_.open())
         msg::error(this, table1_.error().message(u"Tabulku otázek nelze znovu otevřít."_s));
 }
 
 void THlavniFormular::showResults(RunKind kind) {
-    const auto again = TProtocol::browse(kind, settings_, paths_.userFolder, this);
+    const auto again = TProtocol::browse(kind, settings_, recordsPlace(), this);
     if (!again)
         return;
     run_.presetFromStored(again->order, again->group, again->categories, settings_);
@@ -55,7 +55,7 @@ void THlavniFormular::smZkouClick() {
 }
 
 void THlavniFormular::M1VysledekTestuClick() {
-    TSeznamTestu::browse(settings_, paths_.userFolder, this);
+    TSeznamTestu::browse(settings_, recordsPlace(), this);
 }
 
 void THlavniFormular::M1NejslabsiClick() {
@@ -67,7 +67,7 @@ void THlavniFormular::M1NejslabsiClick() {
     if (!anySelectable(total))
         return;
     StoreError error;
-    const auto history = readAnswers(paths_.userFolder, settings_.activeProfile, &error);
+    const auto history = readAnswers(recordsPlace(), settings_.activeProfile, &error);
     if (!history) {
         msg::error(this, error.message(u"Historii odpovědí nelze načíst."_s));
         return;
@@ -85,7 +85,7 @@ void THlavniFormular::M1NejslabsiClick() {
 
 void THlavniFormular::M1PokrokClick() {
     if (const auto index = bankIndex())
-        showProgressView(settings_, paths_.userFolder, *index, generator_, this);
+        showProgressView(settings_, recordsPlace(), *index, generator_, this);
 }
 
 void THlavniFormular::M1OProgramuClick() {

@@ -79,6 +79,9 @@ void THlavniFormular::buildMenus() {
                           u"přečte znovu)"_s);
     M1CteniNahlas_->setCheckable(true);
     connect(M1CteniNahlas_, &QAction::triggered, this, &THlavniFormular::M1CteniNahlasClick);
+    M1ServerSkoly_ = item(config, "M1ServerSkoly", u"Server š&koly..."_s,
+                          u"Nastaví server autoškoly, na který se ukládají výsledky žáků"_s);
+    connect(M1ServerSkoly_, &QAction::triggered, this, &THlavniFormular::M1ServerSkolyClick);
     separator(config, "N4");
     M1UlozitNastaveni_ =
         item(config, "M1UlozitNastaveni", u"&Uložit nastavení"_s, u"Uloží nastavení programu"_s);
@@ -107,6 +110,9 @@ void THlavniFormular::buildMenus() {
                             u"Zobrazí výsledky testů z pravidel silničního provozu"_s);
     M1Pokrok_ = item(results, "M1Pokrok", u"Přehled &pokroku"_s,
                      u"Zobrazí vývoj úspěšnosti, stav okruhů a odhad úspěchu v testu na body"_s);
+    M1PrehledTridy_ = item(results, "M1PrehledTridy", u"Přehled &třídy..."_s,
+                           u"Zobrazí výsledky všech žáků autoškoly uložené na serveru školy"_s);
+    connect(M1PrehledTridy_, &QAction::triggered, this, &THlavniFormular::M1PrehledTridyClick);
 
     QMenu* info = namedMenu(menu1_, "Informace1", u"&Informace"_s, u"Informace..."_s);
     M1OProgramu_ = item(info, "M1OProgramu", u"Informace o p&rogramu"_s,

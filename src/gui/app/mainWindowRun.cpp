@@ -3,6 +3,7 @@
 #include "core/questions/bank.h"
 #include "core/records/answerHistory.h"
 #include "core/records/resultRecord.h"
+#include "core/school/schoolLink.h"
 #include "gui/app/mainWindow.h"
 #include "gui/study/helpPanel.h"
 #include "gui/study/questionArea.h"
@@ -102,10 +103,12 @@ RecordOutcome THlavniFormular::storeResult(RunKind kind) {
     if (s.repeatRun && !s.drill && !msg::ask(this, u"Chcete vytvořit protokol i z této opravy?"_s))
         return RecordOutcome::DeclinedRepeat;
     StoreError error;
-    if (!WriteResultRecord(paths_.userFolder, run_.record(kind, settings_, clock_()), &error)) {
+    const ResultRecord record = run_.record(kind, settings_, clock_());
+    if (!WriteResultRecord(paths_.userFolder, record, &error)) {
         msg::error(this, error.message(u"Výsledek se nepodařilo uložit."_s));
         return RecordOutcome::Failed;
     }
+    copyForSchool(schemas::results(), {record.toRow()});
     return RecordOutcome::Written;
 }
 
@@ -149,12 +152,15 @@ void THlavniFormular::recordAnswer(bool right, bool hint) {
     // A failed write must not interrupt the run: the first failure is kept
     // and told when the run ends.
     StoreError error;
-    if (!appendAnswers(
-            paths_.userFolder,
-            {{settings_.activeProfile, run_.state().currentNumber, clock_(), right, hint, kind}},
-            &error) &&
-        historyError_.isEmpty())
-        historyError_ = error.message(kHistoryNotStored);
+    const QList<AnswerRecord> answer{
+        {settings_.activeProfile, run_.state().currentNumber, clock_(), right, hint, kind}};
+    if (!appendAnswers(paths_.userFolder, answer, &error)) {
+        if (historyError_.isEmpty())
+            historyError_ = error.message(kHistoryNotStored);
+    } else if (school_ && !school_->queue(schemas::answers(), rowsOf(answer), &error) &&
+               historyError_.isEmpty()) {
+        historyError_ = error.message(kNotQueuedForSchool);
+    }
 }
 
 void THlavniFormular::keyPressEvent(QKeyEvent* event) {

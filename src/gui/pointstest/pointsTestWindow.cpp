@@ -1,9 +1,12 @@
 #include "gui/pointstest/pointsTestWindow.h"
 
+#include "core/school/schoolLink.h"
+
 #include "core/pointstest/testTime.h"
 #include "core/questions/bank.h"
 #include "core/questions/questionTable.h"
 #include "core/records/answerHistory.h"
+#include "core/school/schoolLink.h"
 #include "core/speech/spokenText.h"
 #include "gui/pointstest/evaluationPage.h"
 #include "gui/pointstest/testPages.h"
@@ -45,8 +48,9 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, int 
 } // namespace
 
 void TTestForm::run(const Settings& settings, const AppPaths& paths, const Clock& clock,
-                    QRandomGenerator& generator, QWidget* owner, Speaker* speaker) {
-    TTestForm form(settings, paths, clock, owner, speaker);
+                    QRandomGenerator& generator, QWidget* owner, Speaker* speaker,
+                    SchoolLink* school) {
+    TTestForm form(settings, paths, clock, owner, speaker, school);
     if (!form.FormCreate(generator))
         return;
     form.startCountdown();
@@ -54,8 +58,9 @@ void TTestForm::run(const Settings& settings, const AppPaths& paths, const Clock
 }
 
 TTestForm::TTestForm(const Settings& settings, const AppPaths& paths, const Clock& clock,
-                     QWidget* owner, Speaker* speaker)
-    : QDialog(owner), settings_(settings), paths_(paths), clock_(clock), speaker_(speaker) {
+                     QWidget* owner, Speaker* speaker, SchoolLink* school)
+    : QDialog(owner), settings_(settings), paths_(paths), clock_(clock), school_(school),
+      speaker_(speaker) {
     if (speaker_)
         connect(qApp, &QApplication::focusChanged, this, [this] {
             if (const int position = focusedPosition(); position && position != lastRead_)
@@ -185,10 +190,11 @@ void TTestForm::btnVyhodnotitClick() {
     timer1_->stop();
     test_->evaluate(pcTest_->ticks());
     StoreError historyError;
-    const bool historyStored = appendAnswers(
-        paths_.userFolder,
-        pointsTestAnswers(settings_.activeProfile, test_->questions(), test_->score(), clock_()),
-        &historyError);
+    const QList<AnswerRecord> answers =
+        pointsTestAnswers(settings_.activeProfile, test_->questions(), test_->score(), clock_());
+    const bool historyStored = appendAnswers(paths_.userFolder, answers, &historyError);
+    if (historyStored)
+        copyForSchool(schemas::answers(), rowsOf(answers));
     const bool protocolOn = settings_.protocols[2];
     pVyhodnoceni_->ShowEvaluation(*test_, settings_.activeProfile, settings_.group, protocolOn);
     msg::info(this, test_->resultMessage());
@@ -196,15 +202,23 @@ void TTestForm::btnVyhodnotitClick() {
         msg::error(this, historyError.message(kHistoryNotStored));
     if (protocolOn) {
         StoreError error;
-        if (!WriteProtocol(paths_.userFolder,
-                           test_->protocol(settings_.activeProfile, settings_.group), &error)) {
+        const ProtocolRecord protocol = test_->protocol(settings_.activeProfile, settings_.group);
+        if (!WriteProtocol(paths_.userFolder, protocol, &error)) {
             msg::error(this, error.message());
             pVyhodnoceni_->setProtocolText(u"Protokol z testu se nepodařilo uložit."_s);
+        } else {
+            copyForSchool(schemas::protocols(), {protocol.toRow()});
         }
     }
     // The evaluation page is shown whatever became of the protocol, so the test
     // cannot be scored and stored a second time.
     showEvaluationPage();
+}
+
+void TTestForm::copyForSchool(const TableSchema& table, const QList<Row>& rows) {
+    StoreError error;
+    if (school_ && !school_->queue(table, rows, &error))
+        msg::error(this, error.message(kNotQueuedForSchool));
 }
 
 void TTestForm::showEvaluationPage() {

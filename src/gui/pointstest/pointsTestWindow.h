@@ -15,6 +15,7 @@
 class QLabel;
 class QPushButton;
 class QRandomGenerator;
+class SchoolLink;
 class QStatusBar;
 class QTimer;
 class EvaluationPage;
@@ -32,10 +33,13 @@ class TTestForm : public QDialog {
     // With a speaker, the question whose box takes the focus is read aloud,
     // and R reads it again.
     static void run(const Settings& settings, const AppPaths& paths, const Clock& clock,
-                    QRandomGenerator& generator, QWidget* owner, Speaker* speaker = nullptr);
+                    QRandomGenerator& generator, QWidget* owner, Speaker* speaker = nullptr,
+                    SchoolLink* school = nullptr);
 
+    // With a school link, the answers and the protocol also go to the
+    // school's server.
     TTestForm(const Settings& settings, const AppPaths& paths, const Clock& clock,
-              QWidget* owner = nullptr, Speaker* speaker = nullptr);
+              QWidget* owner = nullptr, Speaker* speaker = nullptr, SchoolLink* school = nullptr);
     ~TTestForm() override;
 
     // Draws the test and fills the pages; false, after telling the learner
@@ -59,6 +63,8 @@ class TTestForm : public QDialog {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    // A copy of records just stored here for the school's server, if any.
+    void copyForSchool(const TableSchema& table, const QList<Row>& rows);
     bool FormClose();
     // The position whose box holds the focus, 0 when none does.
     int focusedPosition() const;
@@ -69,6 +75,7 @@ class TTestForm : public QDialog {
     Settings settings_;
     AppPaths paths_;
     Clock clock_;
+    SchoolLink* school_ = nullptr;
     std::unique_ptr<PointsTest> test_;
     TestPages* pcTest_;
     QPushButton* btnVyhodnotit_;

@@ -34,9 +34,7 @@ constexpr int kWidth = 960;
 constexpr int kHeight = 700;
 
 // Short names: the chart's axis has no room for the categories' full titles.
-const std::array<QString, 7> kShortTitles{
-    u"Pravidla provozu"_s, u"Řidičské oprávnění"_s, u"Silniční zákon"_s, u"Zdravověda"_s,
-    u"Podmínky provozu"_s, u"Dopravní značky"_s,    u"Křižovatky"_s};
+const auto& kShortTitles = bank::categoryShortTitles();
 
 const QColor kUnseen(176, 176, 176);
 

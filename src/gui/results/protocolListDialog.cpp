@@ -32,32 +32,41 @@ KeyedListModel::Page listPage(const QList<StoredProtocol>& protocols) {
 }
 } // namespace
 
-void TSeznamTestu::browse(const Settings& settings, const QString& workFolder, QWidget* owner,
+namespace {
+// No protocol of the profile on the server is what "none made yet" means
+// there; a server that fails is left to the list, which says why.
+bool anyOnServer(const StorePlace& place, const QString& profile) {
+    ProtocolsTable table(place);
+    return !table.open() || table.count(profile).value_or(1) > 0;
+}
+} // namespace
+
+void TSeznamTestu::browse(const Settings& settings, const StorePlace& place, QWidget* owner,
                           TTestDetailForm::SaveChooser chooser) {
-    const QString path = QDir(workFolder).filePath(schemas::protocols().fileName());
-    if (!QFileInfo::exists(path)) {
+    const QString path = QDir(place.folder).filePath(schemas::protocols().fileName());
+    if (place.isServer() ? !anyOnServer(place, settings.activeProfile) : !QFileInfo::exists(path)) {
         msg::info(owner, u"Dosud nebyly vytvořeny žádné protokoly z testu!"_s);
         return;
     }
     // A file that exists but cannot be opened is not "no protocols yet".
-    if (!fileOpens(path)) {
+    if (!place.isServer() && !fileOpens(path)) {
         msg::error(owner, u"Soubor s protokoly z testů %1 nelze otevřít pro čtení a zápis."_s.arg(
                               QDir::toNativeSeparators(path)));
         return;
     }
-    TSeznamTestu list(settings.activeProfile, workFolder, owner, std::move(chooser));
+    TSeznamTestu list(settings.activeProfile, place, owner, std::move(chooser));
     if (!list.load())
         return;
     centreOn(&list, owner);
     list.exec();
 }
 
-TSeznamTestu::TSeznamTestu(const QString& profile, const QString& workFolder, QWidget* owner,
+TSeznamTestu::TSeznamTestu(const QString& profile, const StorePlace& place, QWidget* owner,
                            TTestDetailForm::SaveChooser chooser)
     : RecordListDialog(owner, {u"Seznam testů nelze otevřít."_s, u"Další protokoly nelze načíst."_s,
                                u"Protokol nelze načíst."_s, u"Protokol už v tabulce není."_s,
                                u"Protokol nelze smazat."_s, u"Protokoly nelze smazat."_s}),
-      profile_(profile), table_(workFolder), chooser_(std::move(chooser)) {
+      profile_(profile), table_(place), chooser_(std::move(chooser)) {
     setObjectName(u"SeznamTestu"_s);
     setWindowTitle(u"Seznam testů,   Uživatel: "_s + profile);
     setFont(windowFont());

@@ -14,10 +14,10 @@ class TSeznamTestu : public RecordListDialog {
   public:
     // The whole command: tells when there are no protocols yet or the table
     // cannot be read, else shows the list modally, centred on the owner.
-    static void browse(const Settings& settings, const QString& workFolder, QWidget* owner,
+    static void browse(const Settings& settings, const StorePlace& place, QWidget* owner,
                        TTestDetailForm::SaveChooser chooser = &TTestDetailForm::chooseSaveFile);
 
-    TSeznamTestu(const QString& profile, const QString& workFolder, QWidget* owner,
+    TSeznamTestu(const QString& profile, const StorePlace& place, QWidget* owner,
                  TTestDetailForm::SaveChooser chooser = &TTestDetailForm::chooseSaveFile);
 
   private:

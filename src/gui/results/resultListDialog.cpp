@@ -36,17 +36,25 @@ KeyedListModel::Page listPage(const QList<StoredResult>& results) {
     }
     return page;
 }
+// On the school's server there is no file to miss: no record of the profile
+// is what "not made yet" means there. A server that fails is left to the
+// list, which says why.
+bool anyOnServer(const StorePlace& place, const QString& profile, const QString& kind) {
+    ResultsTable table(place);
+    return !table.open() || table.count(profile, kind).value_or(1) > 0;
+}
 } // namespace
 
 std::optional<Reexamination> TProtocol::browse(RunKind kind, const Settings& settings,
-                                               const QString& workFolder, QWidget* owner) {
-    if (!fileOpens(QDir(workFolder).filePath(schemas::results().fileName()))) {
+                                               const StorePlace& place, QWidget* owner) {
+    if (place.isServer() ? !anyOnServer(place, settings.activeProfile, runKindText(kind))
+                         : !fileOpens(QDir(place.folder).filePath(schemas::results().fileName()))) {
         msg::info(owner, kind == RunKind::Examination
                              ? u"Protokol zkoušení zatím nebyl vytvořen!"_s
                              : u"Protokol procvičování zatím nebyl vytvořen!"_s);
         return std::nullopt;
     }
-    TProtocol browser(kind, settings.activeProfile, workFolder, owner);
+    TProtocol browser(kind, settings.activeProfile, place, owner);
     if (!browser.load())
         return std::nullopt;
     centreOn(&browser, owner);
@@ -54,13 +62,13 @@ std::optional<Reexamination> TProtocol::browse(RunKind kind, const Settings& set
     return browser.chosen_;
 }
 
-TProtocol::TProtocol(RunKind kind, const QString& profile, const QString& workFolder,
+TProtocol::TProtocol(RunKind kind, const QString& profile, const StorePlace& place,
                      QWidget* owner)
     : RecordListDialog(owner,
                        {u"Výsledky nelze načíst."_s, u"Další výsledky nelze načíst."_s,
                         u"Výsledek nelze načíst."_s, u"Vybraný výsledek už v tabulce není."_s,
                         u"Záznam nelze smazat."_s, u"Záznamy nelze smazat."_s}),
-      kind_(kind), profile_(profile), table_(workFolder) {
+      kind_(kind), profile_(profile), table_(place) {
     setObjectName(u"Protocol"_s);
     setWindowTitle(u"Seznam výsledků "_s +
                    (kind == RunKind::Examination ? u"zkoušení,   Uživatel: "_s

@@ -19,10 +19,10 @@ class TProtocol : public RecordListDialog {
     // Shows the browser modally over owner, or tells the learner that no
     // result has been stored yet or that the table cannot be read.
     static std::optional<Reexamination> browse(RunKind kind, const Settings& settings,
-                                               const QString& workFolder, QWidget* owner);
+                                               const StorePlace& place, QWidget* owner);
 
   private:
-    TProtocol(RunKind kind, const QString& profile, const QString& workFolder, QWidget* owner);
+    TProtocol(RunKind kind, const QString& profile, const StorePlace& place, QWidget* owner);
 
     bool openTable() override { return table_.open(); }
     const StoreError& storeError() const override { return table_.error(); }
