@@ -25,6 +25,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://www.tarmelka.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6sql6-sqlite, qt6-qpa-plugins, fonts-liberation, qt6-translations-l10n")
-# Reading questions aloud is an option: its engine and Czech voice are recommended.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-speech-speechd-plugin, speech-dispatcher-espeak-ng")
+# Reading questions aloud and the school's server are options: the speech
+# engine with its Czech voice, and Qt's PostgreSQL driver, are recommended.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "qt6-speech-speechd-plugin, speech-dispatcher-espeak-ng, libqt6sql6-psql")
 include(CPack)
