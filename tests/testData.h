@@ -4,6 +4,7 @@
 
 #include "core/questions/bankSource.h"
 #include "core/questions/questionTable.h"
+#include "core/questions/selection.h"
 #include "core/records/protocolRecord.h"
 #include "core/records/resultRecord.h"
 #include "core/store/tableStore.h"
@@ -17,6 +18,13 @@ using namespace Qt::StringLiterals;
 
 // Writes a question table into folder from bank source text, through the
 // same reader the build-time bank builder uses.
+// The index of the built program's real bank; nothing when it cannot be read.
+inline std::optional<BankIndex> realBankIndex() {
+    QuestionTable table(QStringLiteral(TARMELKA_PROGRAM_DIR));
+    const auto questions = table.open() ? table.range(0, bank::kQuestionCount) : std::nullopt;
+    return questions ? std::optional<BankIndex>(BankIndex::from(*questions)) : std::nullopt;
+}
+
 inline bool makeBank(const QString& folder, const QString& sourceText) {
     QList<SourceIssue> issues;
     const SourceFile file = parseBankText(u"fixture.txt"_s, sourceText, issues);

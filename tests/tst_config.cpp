@@ -131,6 +131,49 @@ class ConfigTest : public QObject {
         QVERIFY(loaded.problems.join(u' ').contains(u"neplatné zvětšení"_s));
     }
 
+    // The school's server: written only while set, read back as written, and
+    // a hand-edited section that cannot be used is told and left unused.
+    void schoolServerSection_data() {
+        QTest::addColumn<QByteArray>("section");
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<int>("port");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("none") << QByteArray() << QString() << 0 << QString();
+        QTest::newRow("host and port") << QByteArray("Server=db.skola.cz\nPort=5433\nTLS=require\n")
+                                       << u"db.skola.cz"_s << 5433 << QString();
+        QTest::newRow("service only") << QByteArray("Sluzba=autoskola\n") << QString() << 0
+                                      << QString();
+        QTest::newRow("option smuggled into the service")
+            << QByteArray("Sluzba=x sslmode=disable\n") << QString() << 0 << u"Název služby"_s;
+        QTest::newRow("port out of range") << QByteArray("Server=db\nPort=70000\n") << QString()
+                                           << 0 << u"Port"_s;
+        QTest::newRow("unknown TLS mode") << QByteArray("Server=db\nTLS=maybe\n") << QString()
+                                          << 0 << u"TLS"_s;
+        QTest::newRow("database without a server") << QByteArray("Databaze=autoskola\n")
+                                                   << QString() << 0 << u"službu"_s;
+    }
+    void schoolServerSection() {
+        QFETCH(QByteArray, section);
+        QFETCH(QString, host);
+        QFETCH(int, port);
+        QFETCH(QString, told);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"config.ini"_s);
+        write(path, "[Skupina]\nSkupina=B\n" + (section.isEmpty() ? "" : "[Skola]\n" + section));
+        const config::Loaded loaded = config::load(path);
+        const QString problems = loaded.problems.join(u' ');
+        QCOMPARE(problems.contains(u"[Skola]"_s), !told.isEmpty());
+        QVERIFY2(problems.contains(told), qPrintable(problems));
+        QCOMPARE(loaded.view.school.host, host);
+        QCOMPARE(loaded.view.school.port, port);
+        QString error;
+        QVERIFY(config::save(path, loaded.settings, loaded.view, &error));
+        const bool set = loaded.view.school.isSet();
+        QCOMPARE(read(path).contains("[Skola]"), set);
+        QVERIFY(!read(path).contains("heslo") && !read(path).contains("password"));
+        QCOMPARE(config::load(path).view.school, loaded.view.school);
+    }
+
     void defaultsAreWrittenLineForLine() {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"config.ini"_s);

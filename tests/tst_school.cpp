@@ -1,12 +1,16 @@
 // The school's server, against a real PostgreSQL (scripts/pg-cluster): the
 // same lists in a folder and on the server, the outbox that delivers each
 // record once whatever breaks, and the Czech words for what fails.
+#include "core/records/answerHistory.h"
+#include "core/records/protocolRecord.h"
 #include "core/records/resultRecord.h"
 #include "core/records/resultsTable.h"
+#include "core/school/classOverview.h"
 #include "core/school/outbox.h"
 #include "core/school/schoolConnection.h"
 #include "core/school/schoolLink.h"
 #include "core/store/serverSchema.h"
+#include "testData.h"
 
 #include <QDir>
 #include <QFile>
@@ -208,6 +212,104 @@ class SchoolTest : public QObject {
         QVERIFY(outbox::send(pc.path(), u"removal"_s, &sent, nullptr));
         QCOMPARE(countOn(u"removal"_s, u"Vysledky"_s), 2);
         closeSchool(u"removal"_s);
+    }
+
+    // A learner's records written on one PC are read on another: the lists
+    // there read the server, which holds both PCs' records.
+    void recordsFollowTheLearnerToAnotherPc() {
+        const SchoolServer s = freshDatabase(u"t_pcs"_s);
+        QTemporaryDir pc1, pc2;
+        SchoolLink first(pc1.path()), second(pc2.path());
+        first.configure(s);
+        second.configure(s);
+        QTRY_COMPARE(first.state(), SchoolLink::State::Online);
+        QTRY_COMPARE(second.state(), SchoolLink::State::Online);
+        QVERIFY(WriteResultRecord(pc1.path(), result(u"Jana"_s, 70), nullptr));
+        QVERIFY(first.queue(schemas::results(), {result(u"Jana"_s, 70).toRow()}, nullptr));
+        QVERIFY(second.queue(schemas::results(), {result(u"Jana"_s, 90).toRow()}, nullptr));
+        ResultsTable onSecond(second.readPlace()); // also sends what the second PC holds
+        QVERIFY(onSecond.open());
+        QCOMPARE(onSecond.count(u"Jana"_s, kPracticeKind), 1 + 1);
+        first.configure({}); // turned off: this PC's own table, as always
+        ResultsTable onFirst(first.readPlace());
+        QVERIFY(onFirst.open());
+        QCOMPARE(onFirst.count(u"Jana"_s, kPracticeKind), 1);
+    }
+
+    // The instructor's overview: every learner with their counts, last test,
+    // category rates and forecast; a page at a time.
+    void overviewListsTheClass() {
+        const SchoolServer s = freshDatabase(u"t_class"_s);
+        QString problem;
+        QVERIFY2(openSchool(s, u"class"_s, &problem), qPrintable(problem));
+        QTemporaryDir pc;
+        QList<Row> results;
+        for (const QString& name : {u"Adam"_s, u"Bára"_s, u"Cyril"_s})
+            results << result(name, 50).toRow();
+        results << result(u"Bára"_s, 60).toRow();
+        ProtocolRecord test;
+        test.profile = u"Bára"_s;
+        test.group = u"C"_s;
+        test.points = 48;
+        test.verdict = kPassedVerdict;
+        QList<AnswerRecord> answers;
+        for (int i = 1; i <= 40; ++i) // Bára: all of category 1 right
+            answers << AnswerRecord{u"Bára"_s, i, QDateTime::currentDateTime(), true, false,
+                                    RunKind::Practice};
+        answers << AnswerRecord{u"Bára"_s, 430, QDateTime::currentDateTime(), false, false,
+                                RunKind::Practice};
+        int sent = 0;
+        QVERIFY(outbox::queueRecords(pc.path(), schemas::results(), results, nullptr));
+        QVERIFY(outbox::queueRecords(pc.path(), schemas::protocols(), {test.toRow()}, nullptr));
+        QVERIFY(outbox::queueRecords(pc.path(), schemas::answers(), rowsOf(answers), nullptr));
+        QVERIFY(outbox::send(pc.path(), u"class"_s, &sent, nullptr));
+
+        ClassOverview overview(u"class"_s);
+        auto page = overview.nextPage(2);
+        QVERIFY(page);
+        QCOMPARE(page->size(), 2);
+        QVERIFY(!overview.atEnd());
+        LearnerSummary bara = page->at(1);
+        QCOMPARE(bara.profile, u"Bára"_s);
+        QCOMPARE(bara.runs, 2);
+        QCOMPARE(bara.tests, 1);
+        QCOMPARE(bara.lastPoints, 48);
+        QCOMPARE(bara.group, u"C"_s);
+        QRandomGenerator generator(7);
+        const auto index = testing::realBankIndex();
+        QVERIFY(index);
+        QVERIFY(overview.addDetail(bara, *index, generator));
+        QCOMPARE(bara.categoryPercent[0], 100);
+        QCOMPARE(bara.categoryPercent[1], 0);
+        QVERIFY(!bara.categoryPercent[6]);
+        QVERIFY(bara.passChance);
+        page = overview.nextPage(2);
+        QCOMPARE(page->size(), 1);
+        QCOMPARE(page->at(0).profile, u"Cyril"_s);
+        QVERIFY(overview.atEnd());
+        // A removed learner leaves the class.
+        TableStore table(schemas::results(), StorePlace::onServer(u"class"_s));
+        QVERIFY(table.open(TableStore::Mode::Existing));
+        QVERIFY(table.remove({{u"Profil"_s, Condition::Op::Equal, u"Cyril"_s}}));
+        ClassOverview again(u"class"_s);
+        QCOMPARE(again.nextPage(10)->size(), 2);
+        closeSchool(u"class"_s);
+    }
+
+    // The CSV opens in a spreadsheet as text: a byte order mark, semicolons,
+    // a quoted semicolon, and a name that would be a formula kept as text.
+    void overviewCsvIsSafeForSpreadsheets() {
+        LearnerSummary plain, formula;
+        plain.profile = u"Novák; Jan"_s;
+        plain.lastPoints = 50;
+        formula.profile = u"=HYPERLINK(\"x\")"_s;
+        const QByteArray csv = overviewCsv({plain, formula});
+        QVERIFY(csv.startsWith("\xEF\xBB\xBF\xC5\xBD\xC3\xA1k;")); // BOM, then "Žák;"
+        const QStringList lines = QString::fromUtf8(csv.mid(3)).split(u"\r\n"_s);
+        QCOMPARE(lines.size(), 4); // header, two learners, the final line end
+        QVERIFY(lines[1].startsWith(u"\"Novák; Jan\";"_s));
+        QVERIFY(lines[2].startsWith(u"\"'=HYPERLINK(\"\"x\"\")\";"_s));
+        QCOMPARE(lines[1].count(u';'), lines[0].count(u';') + 1); // one inside the quotes
     }
 
     // What a connection meets on the server, and what the learner is told.

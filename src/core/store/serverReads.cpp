@@ -49,7 +49,7 @@ std::optional<QList<Learner>> learners(const QString& connection, const QString&
     auto query = read(connection,
                       u"SELECT \"Profil\", \"Posledni\" FROM "_s + table(u"Zaci"_s) +
                           u" WHERE \"Profil\" > ? ORDER BY \"Profil\" LIMIT ?"_s,
-                      {after, limit}, error);
+                      {after.isNull() ? u""_s : after, limit}, error); // NULL would match none
     if (!query)
         return std::nullopt;
     QList<Learner> found;
