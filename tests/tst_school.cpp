@@ -214,6 +214,30 @@ class SchoolTest : public QObject {
         closeSchool(u"removal"_s);
     }
 
+    // What a learner deletes here while it still waits never reaches the
+    // server: one identical record, or all of a profile's kind.
+    void deletedWhileWaitingIsNeverSent() {
+        QTemporaryDir pc;
+        const Row jana50 = result(u"Jana"_s, 50).toRow();
+        QVERIFY(outbox::queueRecords(pc.path(), schemas::results(),
+                                     {jana50, jana50, result(u"Jana"_s, 60).toRow(),
+                                      result(u"Petr"_s, 50).toRow()},
+                                     nullptr));
+        QList<Condition> same;
+        for (int i = 0; i < jana50.size(); ++i)
+            same << Condition{schemas::results().fields[i].name, Condition::Op::Equal, jana50[i]};
+        QVERIFY(outbox::forget(pc.path(), schemas::results(), same, false, nullptr));
+        QCOMPARE(outbox::waiting(pc.path(), nullptr), 3); // one of the two identical ones
+        QVERIFY(outbox::forget(pc.path(), schemas::protocols(),
+                               {{u"Profil"_s, Condition::Op::Equal, u"Jana"_s}}, true, nullptr));
+        QCOMPARE(outbox::waiting(pc.path(), nullptr), 3); // another table's: none
+        QVERIFY(outbox::forget(pc.path(), schemas::results(),
+                               {{u"Profil"_s, Condition::Op::Equal, u"Jana"_s},
+                                {u"TypTestu"_s, Condition::Op::Equal, kPracticeKind}},
+                               true, nullptr));
+        QCOMPARE(outbox::waiting(pc.path(), nullptr), 1); // Petr's
+    }
+
     // A learner's records written on one PC are read on another: the lists
     // there read the server, which holds both PCs' records.
     void recordsFollowTheLearnerToAnotherPc() {

@@ -9,6 +9,8 @@
 #include <QJsonObject>
 #include <QUuid>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace schemas {
@@ -105,6 +107,33 @@ bool queueRemoval(const QString& folder, const QStringList& profiles, const QDat
                  {Row{QUuid::createUuid().toString(QUuid::WithoutBraces), kRemove, QString(),
                       names, when}},
                  error);
+}
+
+bool forget(const QString& folder, const TableSchema& table, const QList<Condition>& equal,
+            bool all, StoreError* error) {
+    if (!TableStore::fileExists(schemas::outbox(), folder))
+        return true;
+    TableStore box(schemas::outbox(), folder);
+    if (!box.open(TableStore::Mode::Existing))
+        return fail(error, box.error());
+    const auto entries = box.page({{u"Akce"_s, Condition::Op::Equal, kWrite},
+                                   {u"Tabulka"_s, Condition::Op::Equal, table.name}});
+    if (!entries)
+        return fail(error, box.error());
+    QList<qint64> matching;
+    for (const KeyedRow& e : *entries) {
+        const QJsonObject record =
+            QJsonDocument::fromJson(e.row[kContent].toString().toUtf8()).object();
+        const bool same = std::all_of(equal.begin(), equal.end(), [&](const Condition& c) {
+            const Field& f = table.fields[table.indexOf(c.field)];
+            return record.value(c.field).toVariant() == sqltext::toStored(f, c.value);
+        });
+        if (same)
+            matching << e.key;
+        if (same && !all)
+            break;
+    }
+    return box.removeKeys(matching).has_value() || fail(error, box.error());
 }
 
 std::optional<int> waiting(const QString& folder, StoreError* error) {

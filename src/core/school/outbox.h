@@ -25,6 +25,11 @@ bool queueRecords(const QString& folder, const TableSchema& table, const QList<R
 // here goes from the server as well, once it can be reached.
 bool queueRemoval(const QString& folder, const QStringList& profiles, const QDateTime& when,
                   StoreError* error);
+// Drops waiting records of the table whose fields equal the conditions'
+// values (the first such, or all): what a learner deletes here before it was
+// sent must not reach the server afterwards.
+bool forget(const QString& folder, const TableSchema& table, const QList<Condition>& equal,
+            bool all, StoreError* error);
 // How many entries wait; 0 when there is no outbox.
 std::optional<int> waiting(const QString& folder, StoreError* error);
 

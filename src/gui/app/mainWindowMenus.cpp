@@ -110,7 +110,7 @@ void THlavniFormular::buildMenus() {
                             u"Zobrazí výsledky testů z pravidel silničního provozu"_s);
     M1Pokrok_ = item(results, "M1Pokrok", u"Přehled &pokroku"_s,
                      u"Zobrazí vývoj úspěšnosti, stav okruhů a odhad úspěchu v testu na body"_s);
-    M1PrehledTridy_ = item(results, "M1PrehledTridy", u"Přehled &třídy..."_s,
+    M1PrehledTridy_ = item(results, "M1PrehledTridy", u"Přehle&d třídy..."_s,
                            u"Zobrazí výsledky všech žáků autoškoly uložené na serveru školy"_s);
     connect(M1PrehledTridy_, &QAction::triggered, this, &THlavniFormular::M1PrehledTridyClick);
 

@@ -106,6 +106,7 @@ TPrehledTridy::TPrehledTridy(const QString& connection, const BankIndex& index, 
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->setSortingEnabled(true);
     table_->sortByColumn(kName, Qt::AscendingOrder);
     layout->addWidget(table_);

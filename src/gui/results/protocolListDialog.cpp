@@ -66,7 +66,7 @@ TSeznamTestu::TSeznamTestu(const QString& profile, const StorePlace& place, QWid
     : RecordListDialog(owner, {u"Seznam testů nelze otevřít."_s, u"Další protokoly nelze načíst."_s,
                                u"Protokol nelze načíst."_s, u"Protokol už v tabulce není."_s,
                                u"Protokol nelze smazat."_s, u"Protokoly nelze smazat."_s}),
-      profile_(profile), table_(place), chooser_(std::move(chooser)) {
+      profile_(profile), place_(place), table_(place), chooser_(std::move(chooser)) {
     setObjectName(u"SeznamTestu"_s);
     setWindowTitle(u"Seznam testů,   Uživatel: "_s + profile);
     setFont(windowFont());
@@ -106,4 +106,22 @@ void TSeznamTestu::openRecord(qint64 key) {
     TTestDetailForm report(protocol.record, this, chooser_);
     centreOn(&report, this);
     report.exec();
+}
+
+bool TSeznamTestu::removeRecord(qint64 key) {
+    StoredProtocol gone;
+    const bool known = table_.find(profile_, key, gone) == Lookup::Found;
+    if (!table_.remove(key))
+        return false;
+    if (known)
+        forgetWaiting(place_, schemas::protocols(), gone.record.toRow());
+    return true;
+}
+
+bool TSeznamTestu::removeAllRecords() {
+    if (!table_.removeAll(profile_))
+        return false;
+    forgetWaiting(place_, schemas::protocols(), {{u"Profil"_s, Condition::Op::Equal, profile_}},
+                  true);
+    return true;
 }

@@ -24,10 +24,11 @@ class TSeznamTestu : public RecordListDialog {
     bool openTable() override { return table_.open(); }
     const StoreError& storeError() const override { return table_.error(); }
     void openRecord(qint64 key) override;
-    bool removeRecord(qint64 key) override { return table_.remove(key); }
-    bool removeAllRecords() override { return table_.removeAll(profile_).has_value(); }
+    bool removeRecord(qint64 key) override;
+    bool removeAllRecords() override;
 
     QString profile_;
+    StorePlace place_;
     ProtocolsTable table_;
     TTestDetailForm::SaveChooser chooser_;
 };

@@ -1,6 +1,7 @@
 #include "gui/results/recordListDialog.h"
 
 #include "core/records/keyedListModel.h"
+#include "core/school/outbox.h"
 #include "gui/ui/messages.h"
 #include "gui/ui/recordGrid.h"
 #include "gui/ui/widgets.h"
@@ -96,6 +97,22 @@ bool RecordListDialog::eventFilter(QObject* watched, QEvent* event) {
 void RecordListDialog::openCurrent() {
     if (grid_->currentRow() >= 0)
         openRecord(currentKey());
+}
+
+void RecordListDialog::forgetWaiting(const StorePlace& place, const TableSchema& table,
+                                     const QList<Condition>& equal, bool all) {
+    StoreError error;
+    if (!place.isServer() && !outbox::forget(place.folder, table, equal, all, &error))
+        msg::error(this, error.message(u"Záznam čekající na odeslání na server školy se "
+                                       u"nepodařilo zrušit; na server se ještě odešle."_s));
+}
+
+void RecordListDialog::forgetWaiting(const StorePlace& place, const TableSchema& table,
+                                     const Row& record) {
+    QList<Condition> same;
+    for (int i = 0; i < record.size(); ++i)
+        same << Condition{table.fields[i].name, Condition::Op::Equal, record[i]};
+    forgetWaiting(place, table, same, false);
 }
 
 void RecordListDialog::removeCurrent() {

@@ -51,6 +51,13 @@ class RecordListDialog : public QDialog {
     virtual bool removeRecord(qint64 key) = 0;
     virtual bool removeAllRecords() = 0;
 
+    // A record deleted in this PC's own table while the school's server
+    // could not be reached may still wait to be sent; it goes from there too
+    // (the first identical one, or all that match).
+    void forgetWaiting(const StorePlace& place, const TableSchema& table,
+                       const QList<Condition>& equal, bool all);
+    void forgetWaiting(const StorePlace& place, const TableSchema& table, const Row& record);
+
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

@@ -68,7 +68,7 @@ TProtocol::TProtocol(RunKind kind, const QString& profile, const StorePlace& pla
                        {u"Výsledky nelze načíst."_s, u"Další výsledky nelze načíst."_s,
                         u"Výsledek nelze načíst."_s, u"Vybraný výsledek už v tabulce není."_s,
                         u"Záznam nelze smazat."_s, u"Záznamy nelze smazat."_s}),
-      kind_(kind), profile_(profile), table_(place) {
+      kind_(kind), profile_(profile), place_(place), table_(place) {
     setObjectName(u"Protocol"_s);
     setWindowTitle(u"Seznam výsledků "_s +
                    (kind == RunKind::Examination ? u"zkoušení,   Uživatel: "_s
@@ -111,6 +111,22 @@ void TProtocol::openRecord(qint64 key) {
         accept();
 }
 
+bool TProtocol::removeRecord(qint64 key) {
+    StoredResult gone;
+    const bool known = table_.find(profile_, runKindText(kind_), key, gone) == Lookup::Found;
+    if (!table_.remove(key))
+        return false;
+    if (known)
+        forgetWaiting(place_, schemas::results(), gone.record.toRow());
+    return true;
+}
+
 bool TProtocol::removeAllRecords() {
-    return table_.removeAll(profile_, runKindText(kind_)).has_value();
+    if (!table_.removeAll(profile_, runKindText(kind_)))
+        return false;
+    forgetWaiting(place_, schemas::results(),
+                  {{u"Profil"_s, Condition::Op::Equal, profile_},
+                   {u"TypTestu"_s, Condition::Op::Equal, runKindText(kind_)}},
+                  true);
+    return true;
 }

@@ -27,11 +27,12 @@ class TProtocol : public RecordListDialog {
     bool openTable() override { return table_.open(); }
     const StoreError& storeError() const override { return table_.error(); }
     void openRecord(qint64 key) override;
-    bool removeRecord(qint64 key) override { return table_.remove(key); }
+    bool removeRecord(qint64 key) override;
     bool removeAllRecords() override;
 
     RunKind kind_;
     QString profile_;
+    StorePlace place_;
     ResultsTable table_;
     std::optional<Reexamination> chosen_;
 };
