@@ -10,6 +10,7 @@
 #include <QUuid>
 
 #include <algorithm>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -62,6 +63,33 @@ bool fail(StoreError* error, const StoreError& what) {
     return false;
 }
 
+// Drops the waiting records (of the table, or of any with an empty name)
+// that match: the first such, or all.
+bool dropWaiting(const QString& folder, const QString& table,
+                 const std::function<bool(const QJsonObject&)>& matches, bool all,
+                 StoreError* error) {
+    if (!TableStore::fileExists(schemas::outbox(), folder))
+        return true;
+    TableStore box(schemas::outbox(), folder);
+    if (!box.open(TableStore::Mode::Existing))
+        return fail(error, box.error());
+    QList<Condition> which{{u"Akce"_s, Condition::Op::Equal, kWrite}};
+    if (!table.isEmpty())
+        which << Condition{u"Tabulka"_s, Condition::Op::Equal, table};
+    const auto entries = box.page(which);
+    if (!entries)
+        return fail(error, box.error());
+    QList<qint64> dropped;
+    for (const KeyedRow& e : *entries) {
+        if (!matches(QJsonDocument::fromJson(e.row[kContent].toString().toUtf8()).object()))
+            continue;
+        dropped << e.key;
+        if (!all)
+            break;
+    }
+    return box.removeKeys(dropped).has_value() || fail(error, box.error());
+}
+
 bool queue(const QString& folder, const QList<Row>& entries, StoreError* error) {
     TableStore box(schemas::outbox(), folder);
     return (box.open(TableStore::Mode::CreateIfMissing) && box.insert(entries)) ||
@@ -84,23 +112,14 @@ bool queueRemoval(const QString& folder, const QStringList& profiles, const QDat
     if (profiles.isEmpty())
         return true;
     // What of theirs still waits was never on the server: it simply goes.
-    if (TableStore::fileExists(schemas::outbox(), folder)) {
-        TableStore box(schemas::outbox(), folder);
-        if (!box.open(TableStore::Mode::Existing))
-            return fail(error, box.error());
-        const auto entries = box.page({{u"Akce"_s, Condition::Op::Equal, kWrite}});
-        if (!entries)
-            return fail(error, box.error());
-        QList<qint64> theirs;
-        for (const KeyedRow& e : *entries) {
-            const QJsonObject record =
-                QJsonDocument::fromJson(e.row[kContent].toString().toUtf8()).object();
-            if (profiles.contains(record.value(u"Profil"_s).toString()))
-                theirs << e.key;
-        }
-        if (!box.removeKeys(theirs))
-            return fail(error, box.error());
-    }
+    const bool dropped = dropWaiting(
+        folder, {},
+        [&profiles](const QJsonObject& r) {
+            return profiles.contains(r.value(u"Profil"_s).toString());
+        },
+        true, error);
+    if (!dropped)
+        return false;
     const QString names = QString::fromUtf8(
         QJsonDocument(QJsonArray::fromStringList(profiles)).toJson(QJsonDocument::Compact));
     return queue(folder,
@@ -111,29 +130,13 @@ bool queueRemoval(const QString& folder, const QStringList& profiles, const QDat
 
 bool forget(const QString& folder, const TableSchema& table, const QList<Condition>& equal,
             bool all, StoreError* error) {
-    if (!TableStore::fileExists(schemas::outbox(), folder))
-        return true;
-    TableStore box(schemas::outbox(), folder);
-    if (!box.open(TableStore::Mode::Existing))
-        return fail(error, box.error());
-    const auto entries = box.page({{u"Akce"_s, Condition::Op::Equal, kWrite},
-                                   {u"Tabulka"_s, Condition::Op::Equal, table.name}});
-    if (!entries)
-        return fail(error, box.error());
-    QList<qint64> matching;
-    for (const KeyedRow& e : *entries) {
-        const QJsonObject record =
-            QJsonDocument::fromJson(e.row[kContent].toString().toUtf8()).object();
-        const bool same = std::all_of(equal.begin(), equal.end(), [&](const Condition& c) {
+    const auto same = [&](const QJsonObject& record) {
+        return std::all_of(equal.begin(), equal.end(), [&](const Condition& c) {
             const Field& f = table.fields[table.indexOf(c.field)];
             return record.value(c.field).toVariant() == sqltext::toStored(f, c.value);
         });
-        if (same)
-            matching << e.key;
-        if (same && !all)
-            break;
-    }
-    return box.removeKeys(matching).has_value() || fail(error, box.error());
+    };
+    return dropWaiting(folder, table.name, same, all, error);
 }
 
 std::optional<int> waiting(const QString& folder, StoreError* error) {

@@ -20,17 +20,11 @@ QString table(const QString& name) {
 // A statement of bound values that reads; nothing, with the error, on failure.
 std::optional<QSqlQuery> read(const QString& connection, const QString& sql,
                               const QVariantList& bound, StoreError* error) {
-    QSqlQuery query(QSqlDatabase::database(connection, false));
-    query.setForwardOnly(true);
-    query.prepare(sql);
-    for (const QVariant& v : bound)
-        query.addBindValue(v);
-    if (query.exec())
-        return query;
-    if (error)
-        *error = {query.lastError().text(), u"Přehled třídy na serveru školy"_s,
-                  StoreError::kServer};
-    return std::nullopt;
+    QSqlError failure;
+    auto query = boundRead(QSqlDatabase::database(connection, false), sql, bound, &failure);
+    if (!query && error)
+        *error = {failure.text(), u"Přehled třídy na serveru školy"_s, StoreError::kServer};
+    return query;
 }
 
 // "?, ?, ?" for the profiles, which are bound in that order.

@@ -51,19 +51,16 @@ class Steps {
     }
     // The first value of a one-value statement; nothing when no row came.
     std::optional<QVariant> value(const QString& sql, const QVariantList& bound = {}) {
-        QSqlQuery query(db_);
-        query.setForwardOnly(true);
-        query.prepare(sql);
-        for (const QVariant& v : bound)
-            query.addBindValue(v);
-        if (!query.exec()) {
-            fail(query.lastError());
+        QSqlError error;
+        auto query = boundRead(db_, sql, bound, &error);
+        if (!query) {
+            fail(error);
             failed_ = true;
             return std::nullopt;
         }
-        if (!query.next())
+        if (!query->next())
             return std::nullopt;
-        return query.value(0);
+        return query->value(0);
     }
     bool fail(const QSqlError& e) {
         if (error_)

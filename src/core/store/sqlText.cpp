@@ -83,4 +83,17 @@ QString whereClause(const TableSchema& schema, const QList<Condition>& where, QV
     return terms.isEmpty() ? QString() : u" WHERE "_s + terms.join(u" AND "_s);
 }
 
+std::optional<QSqlQuery> boundRead(const QSqlDatabase& db, const QString& sql,
+                                   const QVariantList& bound, QSqlError* error) {
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(sql);
+    for (const QVariant& v : bound)
+        query.addBindValue(v);
+    if (query.exec())
+        return query;
+    *error = query.lastError();
+    return std::nullopt;
+}
+
 } // namespace sqltext

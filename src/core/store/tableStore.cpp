@@ -207,15 +207,10 @@ QString TableStore::columns() const {
 }
 
 std::optional<QSqlQuery> TableStore::read(const QString& sql, const QVariantList& bound) {
-    QSqlQuery query(database());
-    query.setForwardOnly(true);
-    query.prepare(sql);
-    for (const QVariant& v : bound)
-        query.addBindValue(v);
-    if (!query.exec()) {
-        fail(query.lastError());
-        return std::nullopt;
-    }
+    QSqlError error;
+    auto query = boundRead(database(), sql, bound, &error);
+    if (!query)
+        fail(error);
     return query;
 }
 
@@ -268,26 +263,49 @@ std::optional<QList<KeyedRow>> TableStore::page(const QList<Condition>& where, q
 }
 
 bool TableStore::insert(const QList<Row>& rows) {
+    if (place_.isServer()) // a row there needs its id; see insertOnce
+        return requireOpen() &&
+               fail(u"Na server školy se záznamy zapisují jen s identifikátorem."_s);
+    QList<std::pair<QString, Row>> plain;
+    plain.reserve(rows.size());
+    for (const Row& row : rows)
+        plain << std::pair{QString(), row};
+    return write(plain, false);
+}
+
+bool TableStore::insertOnce(const QList<std::pair<QString, Row>>& rows) {
+    if (!place_.isServer())
+        return requireOpen() && fail(u"Záznamy s identifikátorem patří jen na server školy."_s);
+    return write(rows, true);
+}
+
+bool TableStore::write(const QList<std::pair<QString, Row>>& rows, bool withIds) {
     if (!requireOpen())
         return false;
-    if (place_.isServer()) // a row there needs its id; see insertOnce
-        return fail(u"Na server školy se záznamy zapisují jen s identifikátorem."_s);
     QSqlDatabase db = database();
     Transaction transaction(db);
     if (!transaction.started())
         return fail(db.lastError());
     QStringList names, marks;
+    if (withIds) {
+        names << u"\"Id\""_s;
+        marks << u"CAST(? AS uuid)"_s;
+    }
     for (const Field& f : schema_.fields) {
         names << quoted(f.name);
         marks << u"?"_s;
     }
     QSqlQuery query(db);
     if (!query.prepare(u"INSERT INTO "_s + table() + u" ("_s + names.join(u", "_s) +
-                       u") VALUES ("_s + marks.join(u", "_s) + u")"_s))
+                       u") VALUES ("_s + marks.join(u", "_s) + u')' +
+                       (withIds ? u" ON CONFLICT (\"Id\") DO NOTHING"_s : QString())))
         return fail(query.lastError());
-    for (const Row& row : rows) {
+    const int first = withIds ? 1 : 0;
+    for (const auto& [id, row] : rows) {
+        if (withIds)
+            query.bindValue(0, id);
         for (int i = 0; i < schema_.fields.size(); ++i)
-            query.bindValue(i, toStored(schema_.fields[i], row.value(i)));
+            query.bindValue(first + i, toStored(schema_.fields[i], row.value(i)));
         if (!query.exec())
             return fail(query.lastError());
     }
@@ -384,36 +402,6 @@ std::optional<int> TableStore::removeWhere(const QString& clause, const QVariant
         return std::nullopt;
     }
     return removed;
-}
-
-bool TableStore::insertOnce(const QList<std::pair<QString, Row>>& rows) {
-    if (!requireOpen())
-        return false;
-    if (!place_.isServer())
-        return fail(u"Záznamy s identifikátorem patří jen na server školy."_s);
-    QSqlDatabase db = database();
-    Transaction transaction(db);
-    if (!transaction.started())
-        return fail(db.lastError());
-    QStringList names{u"\"Id\""_s}, marks{u"CAST(? AS uuid)"_s};
-    for (const Field& f : schema_.fields) {
-        names << quoted(f.name);
-        marks << u"?"_s;
-    }
-    QSqlQuery query(db);
-    if (!query.prepare(u"INSERT INTO "_s + table() + u" ("_s + names.join(u", "_s) +
-                       u") VALUES ("_s + marks.join(u", "_s) + u") ON CONFLICT (\"Id\") DO NOTHING"_s))
-        return fail(query.lastError());
-    for (const auto& [id, row] : rows) {
-        query.bindValue(0, id);
-        for (int i = 0; i < schema_.fields.size(); ++i)
-            query.bindValue(i + 1, toStored(schema_.fields[i], row.value(i)));
-        if (!query.exec())
-            return fail(query.lastError());
-    }
-    if (!transaction.commit())
-        return fail(db.lastError());
-    return true;
 }
 
 std::optional<int> TableStore::removeReceivedBy(const QList<Condition>& where,

@@ -109,6 +109,8 @@ class TableStore {
     QString keyColumn() const; // rowid, or the server's "Klic"
     QSqlDatabase database() const;
     std::optional<int> removeWhere(const QString& clause, const QVariantList& bound);
+    // Inserts in one transaction; with ids, each row's id first, once only.
+    bool write(const QList<std::pair<QString, Row>>& rows, bool withIds);
     Row readRow(const QSqlQuery& query, int first) const;
     // Runs a statement that reads, with its values bound; nothing on failure.
     std::optional<QSqlQuery> read(const QString& sql, const QVariantList& bound);
