@@ -375,6 +375,36 @@ class SchoolTest : public QObject {
         QVERIFY2(problem.contains(told), qPrintable(problem));
     }
 
+    // libpq's own words for what the test server cannot show (it trusts
+    // every local connection and speaks no TLS over its socket).
+    void libpqReasonsAreToldInCzech_data() {
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("wrong password")
+            << u"FATAL:  password authentication failed for user \"ucebna\""_s
+            << u"odmítl heslo uživatele ucebna"_s;
+        QTest::newRow("no password in .pgpass")
+            << u"fe_sendauth: no password supplied"_s << u"žádné neuvádí"_s;
+        QTest::newRow("TLS refused")
+            << u"server does not support SSL, but SSL was required"_s << u"v režimu require"_s;
+        QTest::newRow("not allowed by pg_hba.conf")
+            << u"FATAL:  no pg_hba.conf entry for host \"10.0.0.5\""_s << u"nepovolil"_s;
+        QTest::newRow("unknown service")
+            << u"definition of service \"skola\" not found"_s << u"Služba skola"_s;
+        QTest::newRow("timeout") << u"timeout expired"_s << u"není dostupný"_s;
+    }
+    void libpqReasonsAreToldInCzech() {
+        QFETCH(QString, reason);
+        QFETCH(QString, told);
+        SchoolServer s;
+        s.service = u"skola"_s;
+        s.user = u"ucebna"_s;
+        s.sslMode = u"require"_s;
+        const QString problem = connectionProblem(s, reason);
+        QVERIFY2(problem.contains(told), qPrintable(problem));
+        QVERIFY(problem.endsWith(reason)); // the server's own words stay below
+    }
+
     // The fault test: the server stops while the program writes and starts
     // again; the link says so, keeps what is written, and every record
     // arrives once.
