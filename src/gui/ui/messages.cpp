@@ -3,6 +3,7 @@
 #include "gui/ui/keyGrace.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QMessageBox>
 
 namespace {
@@ -15,6 +16,12 @@ QMessageBox::StandardButton show(QWidget* owner, QMessageBox::Icon icon, const Q
         box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ano"));
         box.button(QMessageBox::No)->setText(QStringLiteral("&Ne"));
     }
+    // The icon tells the kind of message; a screen reader says it in words.
+    if (auto* picture = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label")))
+        picture->setAccessibleName(icon == QMessageBox::Critical ? QStringLiteral("Chyba")
+                                   : icon == QMessageBox::Question
+                                       ? QStringLiteral("Otázka")
+                                       : QStringLiteral("Informace"));
     ignoreEarlyKeys(&box);
     return QMessageBox::StandardButton(box.exec());
 }
