@@ -121,18 +121,39 @@ bool SchoolLink::flush() {
 }
 
 QString SchoolLink::statusText() const {
+    // The status bar's panel is narrow: a number says what waits.
     switch (state_) {
     case State::Off:
         return {};
     case State::Connecting:
-        return u"Server školy: připojování…"_s;
+        return u"Server školy: připojování"_s;
     case State::Online:
-        return waiting_ > 0 ? u"Server školy: připojeno, k odeslání záznamů: %1"_s.arg(waiting_)
+        return waiting_ > 0 ? u"Odesílání na server (%1)"_s.arg(waiting_)
                             : u"Server školy: připojeno"_s;
     case State::Offline:
-        return waiting_ > 0
-                   ? u"Server školy nedostupný, v tomto počítači čeká záznamů: %1"_s.arg(waiting_)
-                   : u"Server školy nedostupný, výsledky se ukládají v tomto počítači"_s;
+        return waiting_ > 0 ? u"Server nedostupný (%1)"_s.arg(waiting_)
+                            : u"Server školy nedostupný"_s;
     }
     return {};
+}
+
+QString SchoolLink::statusDetail() const {
+    QString text;
+    switch (state_) {
+    case State::Off:
+        return {};
+    case State::Connecting:
+        text = u"Program se připojuje k serveru školy."_s;
+        break;
+    case State::Online:
+        text = u"Server školy je dostupný; výsledky se ukládají i na něj."_s;
+        break;
+    case State::Offline:
+        text = u"Server školy není dostupný; výsledky se ukládají v tomto počítači a odešlou "
+               u"se, jakmile bude dostupný."_s;
+        break;
+    }
+    if (waiting_ > 0)
+        text += u" Záznamů čekajících na odeslání: %1."_s.arg(waiting_);
+    return problem_.isEmpty() ? text : text + u'\n' + problem_;
 }

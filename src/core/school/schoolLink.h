@@ -52,8 +52,10 @@ class SchoolLink : public QObject {
     // nothing waits any more. Used before reading and at the program's end.
     bool flush();
 
-    // The status bar's words for the state.
+    // The status bar's words for the state, short; and the same in full,
+    // with the reason the server cannot be reached.
     QString statusText() const;
+    QString statusDetail() const;
 
   signals:
     void changed();

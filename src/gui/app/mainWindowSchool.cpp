@@ -24,8 +24,8 @@ void THlavniFormular::copyForSchool(const TableSchema& table, const QList<Row>& 
 void THlavniFormular::showSchoolState() {
     QLabel* panel = panels_[3];
     panel->setText(school_->isOn() ? school_->statusText() : kCopyrightPanel);
-    panel->setToolTip(school_->problem());
-    panel->setAccessibleDescription(school_->problem());
+    panel->setToolTip(school_->statusDetail());
+    panel->setAccessibleDescription(school_->statusDetail());
     M1PrehledTridy_->setEnabled(school_->isOn());
 }
 
