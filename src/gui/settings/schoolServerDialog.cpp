@@ -47,7 +47,8 @@ TServerSkoly::TServerSkoly(const SchoolServer& s, QWidget* owner, Tester tester)
         u"autoškoly, takže žák vidí své výsledky na kterémkoli počítači školy. Zadejte buď službu "
         u"ze souboru pg_service.conf, nebo adresu serveru a databázi.\n\n"
         u"Heslo program neukládá: patří do souboru hesel knihovny libpq (~/.pgpass, ve Windows "
-        u"%APPDATA%\\postgresql\\pgpass.conf) nebo do souboru služeb."_s,
+        u"%APPDATA%\\postgresql\\pgpass.conf) nebo do souboru služeb. Server se použije hned; "
+        u"pro další spuštění ho uloží příkaz Konfigurace – Uložit nastavení."_s,
         this);
     intro->setObjectName(u"lbUvod"_s);
     intro->setTextFormat(Qt::PlainText);
