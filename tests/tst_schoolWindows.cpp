@@ -1,5 +1,6 @@
 // The school's windows over a real PostgreSQL (scripts/pg-cluster): the
 // server dialog, the main window's status panel, and the class overview.
+#include "core/records/resultRecord.h"
 #include "core/school/outbox.h"
 #include "core/school/schoolConnection.h"
 #include "gui/app/mainWindow.h"
@@ -104,6 +105,55 @@ class SchoolWindowsTest : public QObject {
         QVERIFY(w.FormCreate());
         QTRY_COMPARE(in<QLabel>(&w, "StavovyRadek1Panel3")->text(), u"Server školy: připojeno"_s);
         QVERIFY(w.findChild<QAction*>(u"M1PrehledTridy"_s)->isEnabled());
+    }
+
+    // A profile removed and saved goes from the server at close only when
+    // the learner agrees; this PC's own records go either way.
+    void closingAsksBeforeDeletingOnTheServer_data() {
+        QTest::addColumn<bool>("agree");
+        QTest::newRow("agreed") << true;
+        QTest::newRow("declined") << false;
+    }
+    void closingAsksBeforeDeletingOnTheServer() {
+        QFETCH(bool, agree);
+        QTemporaryDir pc;
+        const SchoolServer s = testServer();
+        QString problem;
+        QVERIFY(openSchool(s, u"closing"_s, &problem));
+        QSqlQuery(QSqlDatabase::database(u"closing"_s))
+            .exec(u"DELETE FROM tarmelka.\"Vysledky\" WHERE \"Profil\" = 'Eva'"_s);
+        ResultRecord eva;
+        eva.kind = kPracticeKind;
+        eva.profile = u"Eva"_s;
+        int sent = 0;
+        QVERIFY(outbox::queueRecords(pc.path(), schemas::results(), {eva.toRow()}, nullptr));
+        QVERIFY(outbox::send(pc.path(), u"closing"_s, &sent, nullptr));
+        QFile ini(pc.filePath(u"config.ini"_s));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write(QStringLiteral("[Skupina]\nSkupina=B\n[Profily]\nPocet=2\n1=Default\n2=Eva\n"
+                                 "Aktivni=Default\n[Skola]\nServer=%1\nPort=%2\nDatabaze=%3\n"
+                                 "Uzivatel=%4\n")
+                      .arg(s.host)
+                      .arg(s.port)
+                      .arg(s.database, s.user)
+                      .toUtf8());
+        ini.close();
+        THlavniFormular w(testing::realProgram(pc.path()));
+        QVERIFY(w.FormCreate());
+        QTRY_COMPARE(in<QLabel>(&w, "StavovyRadek1Panel3")->text(), u"Server školy: připojeno"_s);
+        Settings& settings = w.settings();
+        settings.profileCount = 1; // Eva removed, and saved
+        w.findChild<QAction*>(u"M1UlozitNastaveni"_s)->trigger();
+        testing::ModalBox asked;
+        testing::onNextBox(asked, agree ? QMessageBox::Yes : QMessageBox::No);
+        QVERIFY(w.close());
+        QVERIFY(asked.text.contains(u"Eva"_s));
+        QSqlQuery left(QSqlDatabase::database(u"closing"_s));
+        QVERIFY(left.exec(u"SELECT count(*) FROM tarmelka.\"Vysledky\" WHERE \"Profil\" = 'Eva'"_s));
+        QVERIFY(left.next());
+        QCOMPARE(left.value(0).toInt(), agree ? 0 : 1);
+        left.exec(u"DELETE FROM tarmelka.\"Vysledky\" WHERE \"Profil\" = 'Eva'"_s);
+        closeSchool(u"closing"_s);
     }
 
     // The overview fills in every learner, sorts by a column and exports

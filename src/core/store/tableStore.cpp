@@ -412,7 +412,10 @@ std::optional<int> TableStore::removeReceivedBy(const QList<Condition>& where,
     }
     QVariantList bound;
     QString clause = whereClause(schema_, where, bound);
-    clause += (clause.isEmpty() ? u" WHERE "_s : u" AND "_s) + u"\"Prijato\" <= ?"_s;
-    bound << time.toUTC();
+    // The outbox keeps the time to the second; a record that reached the
+    // server in that same second came before the removal.
+    clause += (clause.isEmpty() ? u" WHERE "_s : u" AND "_s) +
+              u"date_trunc('second', \"Prijato\") <= CAST(? AS timestamptz)"_s;
+    bound << time.toUTC().toString(Qt::ISODate);
     return removeWhere(clause, bound);
 }

@@ -278,8 +278,13 @@ void THlavniFormular::closeEvent(QCloseEvent* event) {
     if (!PurgeRemovedProfiles(paths_.userFolder, removed, &error))
         msg::error(this, error.message(u"Při ukončení nelze odstranit záznamy odebraných "
                                        u"profilů; zůstávají uloženy."_s));
-    // The school's server loses them too, now or once it answers again.
-    if (!school_->queueRemoval(removed, &error))
+    // The school's server loses them too, now or once it answers again, but
+    // only when asked: there the name's records come from every PC.
+    if (school_->isOn() && !removed.isEmpty() &&
+        msg::ask(this, u"Odebrané profily: %1.\n\nMají se jejich záznamy smazat i na serveru "
+                       u"školy? Smažou se tam záznamy žáků těchto jmen ze všech počítačů školy."_s
+                           .arg(removed.join(u", "_s))) &&
+        !school_->queueRemoval(removed, &error))
         msg::error(this, error.message(u"Odstranění záznamů odebraných profilů ze serveru školy "
                                        u"se nepodařilo připravit; na serveru zůstávají."_s));
     school_->flush();
