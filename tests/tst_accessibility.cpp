@@ -128,6 +128,10 @@ class AccessibilityTest : public QObject {
         });
         w.findChild<QAction*>(u"M1Procvicovat"_s)->trigger();
         QVERIFY2(inStartDialog.isEmpty(), qPrintable(inStartDialog.join(u", "_s)));
+        // The run's question takes the focus, so a screen reader says it unasked.
+        QCOMPARE(w.focusWidget(), w.questionArea());
+        QVERIFY(w.questionArea()->accessibleName().startsWith(u"Otázka číslo "_s));
+        QVERIFY(w.questionArea()->accessibleDescription().startsWith(u"Odpověď a: "_s));
         QVERIFY2(unnamedIn(&w).isEmpty(), qPrintable(unnamedIn(&w).join(u", "_s)));
         w.SetMode(Mode::Browsing, true);
         QVERIFY2(unnamedIn(&w).isEmpty(), qPrintable(unnamedIn(&w).join(u", "_s)));

@@ -207,6 +207,8 @@ void THlavniFormular::M1CteniNahlasClick() {
 }
 
 void THlavniFormular::readAloud() {
+    if (mode_ == Mode::Practice || mode_ == Mode::Examination)
+        pOtazky_->announce(); // browsing keeps the focus in its number box
     if (view_.readAloud && mode_ != Mode::Idle && pOtazky_->shown().number > 0 &&
         !pOtazky_->shown().text.isEmpty())
         speaker_->say(speech::questionSpeech(pOtazky_->shown()));

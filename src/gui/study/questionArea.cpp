@@ -10,6 +10,7 @@
 #include "gui/ui/upDown.h"
 #include "gui/ui/widgets.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -285,6 +286,23 @@ void QuestionArea::showMarks(const std::array<AnswerMark, 4>& marks) {
                                                         : QString();
         marks_[i]->setAccessibleName(u"Odpověď %1: %2"_s.arg(QChar(u'a' + i)).arg(state));
         answers_[i]->setAccessibleDescription(state);
+    }
+}
+
+void QuestionArea::announce() {
+    QStringList answers;
+    for (const StaticText* answer : answers_)
+        if (!answer->accessibleName().isEmpty())
+            answers << answer->accessibleName();
+    setAccessibleName(stOtazka_->accessibleName());
+    setAccessibleDescription(answers.join(u"; "_s));
+    if (hasFocus()) { // the same control, a new question: said again
+        QAccessibleEvent changed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+        QAccessibleEvent focused(this, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focused);
+    } else {
+        setFocus(Qt::OtherFocusReason);
     }
 }
 

@@ -38,6 +38,10 @@ class QuestionArea : public QFrame {
     void showMarks(const std::array<AnswerMark, 4>& marks);
     // "Správně" or "Špatně" for a moment.
     void showVerdict(bool wrong);
+    // Takes the focus with the question and its answers as its name and
+    // description, so that a screen reader says each new question of a run
+    // by itself. Keys still reach the window, which handles them.
+    void announce();
     bool verdictShowing() const;
 
     // The retired notice, shown centred in the area while it is not empty.
