@@ -45,9 +45,15 @@ QString schoolServerProblem(const SchoolServer& s) {
 }
 
 QString connectOptions(const SchoolServer& s, int timeoutSeconds) {
+    // A server that vanishes mid-connection (a cable pulled) is noticed
+    // within seconds, not when the system's TCP gives up minutes later.
     QStringList options{u"sslmode="_s + s.sslMode,
                         u"connect_timeout="_s + QString::number(timeoutSeconds),
-                        u"application_name=tarmelka"_s};
+                        u"application_name=tarmelka"_s,
+                        u"keepalives_idle=5"_s,
+                        u"keepalives_interval=2"_s,
+                        u"keepalives_count=2"_s,
+                        u"tcp_user_timeout="_s + QString::number(timeoutSeconds * 1000)};
     if (!s.service.isEmpty())
         options << u"service="_s + s.service;
     return options.join(u';');
