@@ -9,6 +9,7 @@
 #include "core/school/outbox.h"
 #include "core/school/schoolConnection.h"
 #include "core/school/schoolLink.h"
+#include "core/school/upload.h"
 #include "core/store/serverSchema.h"
 #include "testData.h"
 
@@ -236,6 +237,38 @@ class SchoolTest : public QObject {
                                 {u"TypTestu"_s, Condition::Op::Equal, kPracticeKind}},
                                true, nullptr));
         QCOMPARE(outbox::waiting(pc.path(), nullptr), 1); // Petr's
+    }
+
+    // What this PC kept before the server was set goes to it once asked:
+    // what waits in the outbox under its own id, the rest found missing on
+    // the server; asking again sends nothing.
+    void earlierRecordsAreSentOnce() {
+        const SchoolServer s = freshDatabase(u"t_upload"_s);
+        QString problem;
+        QVERIFY2(openSchool(s, u"upload"_s, &problem), qPrintable(problem));
+        QTemporaryDir pc;
+        for (int percent : {10, 20, 30})
+            QVERIFY(WriteResultRecord(pc.path(), result(u"Jana"_s, percent), nullptr));
+        const QList<AnswerRecord> answers{
+            {u"Jana"_s, 5, QDateTime(QDate(2026, 12, 1), QTime(9, 0)), true, false,
+             RunKind::Practice},
+            {u"Jana"_s, 6, QDateTime(QDate(2026, 12, 1), QTime(9, 1)), false, true,
+             RunKind::Practice}};
+        QVERIFY(appendAnswers(pc.path(), answers, nullptr));
+        // Written while the server was set, not sent yet.
+        QVERIFY(outbox::queueRecords(pc.path(), schemas::results(), {result(u"Jana"_s, 20).toRow()},
+                                     nullptr));
+        UploadCount count;
+        QVERIFY(uploadEarlierRecords(pc.path(), u"upload"_s, &count, nullptr));
+        QCOMPARE(count.sent, 2 + 2);
+        QCOMPARE(count.present, 1);
+        QCOMPARE(countOn(u"upload"_s, u"Vysledky"_s), 3);
+        QCOMPARE(countOn(u"upload"_s, u"Odpovedi"_s), 2);
+        QVERIFY(uploadEarlierRecords(pc.path(), u"upload"_s, &count, nullptr));
+        QCOMPARE(count.sent, 0);
+        QCOMPARE(count.present, 5);
+        QCOMPARE(countOn(u"upload"_s, u"Vysledky"_s), 3);
+        closeSchool(u"upload"_s);
     }
 
     // A learner's records written on one PC are read on another: the lists

@@ -66,7 +66,7 @@ class SchoolWindowsTest : public QObject {
     void serverDialog() {
         QFETCH(QString, host);
         QFETCH(QString, told);
-        TServerSkoly dialog(SchoolServer{}, nullptr);
+        TServerSkoly dialog(SchoolServer{}, dir_.path(), nullptr);
         const SchoolServer s = testServer();
         in<QLineEdit>(&dialog, "edServer")->setText(host);
         in<QLineEdit>(&dialog, "edPort")->setText(QString::number(s.port));

@@ -19,25 +19,32 @@ QString sqlType(FieldType type) {
     return type == FieldType::Integer ? u"INTEGER"_s : u"TEXT"_s;
 }
 
-// Dates and times are kept as ISO-8601 text, which sorts and compares correctly.
+// Dates and times are kept as ISO-8601 text, which sorts and compares
+// correctly. Never NULL: "= ?" with NULL matches nothing, and a record is
+// found by its values (on the school's server too), so a missing text is "".
 QVariant toStored(const Field& field, const QVariant& value) {
-    if (value.isNull())
-        return field.type == FieldType::Integer ? QVariant(0) : QVariant(QString());
+    if (field.type == FieldType::Integer)
+        return value.isNull() ? 0 : value.toLongLong();
+    QString text;
     switch (field.type) {
-    case FieldType::Integer:
-        return value.toLongLong();
     case FieldType::Date:
-        return value.toDate().toString(Qt::ISODate);
+        text = value.toDate().toString(Qt::ISODate);
+        break;
     case FieldType::Time:
-        return value.toTime().toString(u"HH:mm:ss"_s);
+        text = value.toTime().toString(u"HH:mm:ss"_s);
+        break;
     case FieldType::DateTime:
-        return value.toDateTime().toString(u"yyyy-MM-ddTHH:mm:ss"_s);
+        text = value.toDateTime().toString(u"yyyy-MM-ddTHH:mm:ss"_s);
+        break;
     case FieldType::Text:
-        return value.toString().left(field.size);
+        text = value.toString().left(field.size);
+        break;
+    case FieldType::Integer:
     case FieldType::Memo:
-        return value.toString();
+        text = value.toString();
+        break;
     }
-    return value;
+    return text.isNull() ? u""_s : text;
 }
 
 QVariant fromStored(const Field& field, const QVariant& value) {

@@ -30,7 +30,7 @@ void THlavniFormular::showSchoolState() {
 }
 
 void THlavniFormular::M1ServerSkolyClick() {
-    TServerSkoly dialog(view_.school, this);
+    TServerSkoly dialog(view_.school, paths_.userFolder, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     view_.school = dialog.server();

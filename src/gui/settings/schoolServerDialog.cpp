@@ -1,6 +1,7 @@
 #include "gui/settings/schoolServerDialog.h"
 
 #include "core/school/schoolConnection.h"
+#include "core/school/upload.h"
 #include "gui/ui/centring.h"
 #include "gui/ui/messages.h"
 #include "gui/ui/widgets.h"
@@ -37,8 +38,9 @@ QString TServerSkoly::tryServer(const SchoolServer& server) {
     return opened ? QString() : problem;
 }
 
-TServerSkoly::TServerSkoly(const SchoolServer& s, QWidget* owner, Tester tester)
-    : QDialog(owner, kDialogFlags), tester_(std::move(tester)) {
+TServerSkoly::TServerSkoly(const SchoolServer& s, const QString& folder, QWidget* owner,
+                           Tester tester)
+    : QDialog(owner, kDialogFlags), folder_(folder), tester_(std::move(tester)) {
     setObjectName(u"ServerSkoly"_s);
     setWindowTitle(u"Server školy"_s);
     auto* layout = new QVBoxLayout(this);
@@ -85,6 +87,10 @@ TServerSkoly::TServerSkoly(const SchoolServer& s, QWidget* owner, Tester tester)
     auto* buttons = new QDialogButtonBox(this);
     auto* test = buttons->addButton(u"&Vyzkoušet spojení"_s, QDialogButtonBox::ActionRole);
     test->setObjectName(u"btnVyzkouset"_s);
+    auto* upload = buttons->addButton(u"&Odeslat dřívější záznamy"_s, QDialogButtonBox::ActionRole);
+    upload->setObjectName(u"btnOdeslat"_s);
+    upload->setToolTip(u"Odešle na server výsledky, protokoly a historii odpovědí, které tento "
+                       u"počítač uložil dříve; co už na serveru je, znovu neodešle."_s);
     auto* none = buttons->addButton(u"&Nepoužívat server"_s, QDialogButtonBox::ResetRole);
     none->setObjectName(u"btnNepouzivat"_s);
     auto* ok = buttons->addButton(u"OK"_s, QDialogButtonBox::AcceptRole);
@@ -94,6 +100,7 @@ TServerSkoly::TServerSkoly(const SchoolServer& s, QWidget* owner, Tester tester)
     cancel->setObjectName(u"btnStorno"_s);
     layout->addWidget(buttons);
     connect(test, &QPushButton::clicked, this, &TServerSkoly::testConnection);
+    connect(upload, &QPushButton::clicked, this, &TServerSkoly::uploadEarlier);
     connect(none, &QPushButton::clicked, this, [this] {
         unset_ = true;
         accept();
@@ -126,6 +133,28 @@ void TServerSkoly::testConnection() {
                              ? u"Spojení se serverem školy funguje a tabulky programu jsou "
                                u"připraveny."_s
                              : problem);
+    setTextColour(lbVysledek_, problem.isEmpty() ? colours::kVerdictRight : colours::kVerdictWrong,
+                  kTextContrast);
+}
+
+void TServerSkoly::uploadEarlier() {
+    const SchoolServer s = server();
+    QString problem = schoolServerProblem(s);
+    const QString name = u"tarmelka-skola-odeslani"_s;
+    UploadCount count;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (problem.isEmpty() && openSchool(s, name, &problem)) {
+        StoreError error;
+        if (!uploadEarlierRecords(folder_, name, &count, &error))
+            problem = error.message(u"Odesílání se přerušilo; co server přijal, na něm zůstává "
+                                    u"a další pokus ho znovu neodešle."_s);
+        closeSchool(name);
+    }
+    QApplication::restoreOverrideCursor();
+    lbVysledek_->setText(
+        problem.isEmpty()
+            ? u"Odesláno záznamů: %1. Na serveru už bylo: %2."_s.arg(count.sent).arg(count.present)
+            : problem);
     setTextColour(lbVysledek_, problem.isEmpty() ? colours::kVerdictRight : colours::kVerdictWrong,
                   kTextContrast);
 }

@@ -22,13 +22,16 @@ class TServerSkoly : public QDialog {
     using Tester = std::function<QString(const SchoolServer&)>;
     static QString tryServer(const SchoolServer& server);
 
-    TServerSkoly(const SchoolServer& server, QWidget* owner, Tester tester = &tryServer);
+    // folder: where this PC keeps its records, for "Odeslat dřívější záznamy".
+    TServerSkoly(const SchoolServer& server, const QString& folder, QWidget* owner,
+                 Tester tester = &tryServer);
 
     // The server as the fields now say it.
     SchoolServer server() const;
 
   private:
     void testConnection();
+    void uploadEarlier();
     void confirm();
 
     QLineEdit* edSluzba_;
@@ -38,6 +41,7 @@ class TServerSkoly : public QDialog {
     QLineEdit* edUzivatel_;
     QComboBox* cbTLS_;
     QLabel* lbVysledek_;
+    QString folder_;
     Tester tester_;
     bool unset_ = false;
 };
