@@ -102,6 +102,17 @@ QStringList unreadable(const QWidget* window) {
     return found;
 }
 
+QStringList unnamedIn(QWidget* window);
+
+// Shows the window and lists its unnamed controls, each with the window's name.
+QStringList shownUnnamed(QWidget* window) {
+    window->show();
+    QStringList found;
+    for (const QString& control : unnamedIn(window))
+        found << window->objectName() + u": "_s + control;
+    return found;
+}
+
 QStringList unnamedIn(QWidget* window) {
     return unnamed(QAccessible::queryAccessibleInterface(window));
 }
@@ -193,12 +204,10 @@ class AccessibilityTest : public QObject {
         TNastaveni settings(Settings{}, nullptr);
         TAbout about(nullptr);
         TPokrok progress(Progress{}, u"Jana"_s, u"B"_s);
-        for (QWidget* window : std::initializer_list<QWidget*>{&settings, &about, &progress}) {
-            window->show();
-            const QStringList missing = unnamedIn(window);
-            QVERIFY2(missing.isEmpty(),
-                     qPrintable(window->objectName() + u": "_s + missing.join(u", "_s)));
-        }
+        QStringList missing;
+        for (QWidget* window : std::initializer_list<QWidget*>{&settings, &about, &progress})
+            missing << shownUnnamed(window);
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u", "_s)));
     }
 
     // The protocol list with a record, and that record's report.
@@ -211,12 +220,8 @@ class AccessibilityTest : public QObject {
         TSeznamTestu list(record.profile, dir_.path(), nullptr);
         QVERIFY(list.load());
         TTestDetailForm report(record, nullptr);
-        for (QWidget* window : std::initializer_list<QWidget*>{&list, &report}) {
-            window->show();
-            const QStringList missing = unnamedIn(window);
-            QVERIFY2(missing.isEmpty(),
-                     qPrintable(window->objectName() + u": "_s + missing.join(u", "_s)));
-        }
+        const QStringList missing = shownUnnamed(&list) + shownUnnamed(&report);
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u", "_s)));
     }
 
     // The results browser with a record, and that record's detail.

@@ -31,6 +31,17 @@ SchoolServer testServer() {
     s.database = u"t_windows"_s;
     return s;
 }
+// config.ini with the group, the given lines and the server.
+bool writeConfig(const QString& folder, const SchoolServer& s, const QByteArray& lines) {
+    QFile ini(QDir(folder).filePath(u"config.ini"_s));
+    return ini.open(QIODevice::WriteOnly) &&
+           ini.write("[Skupina]\nSkupina=B\n" + lines +
+                     QStringLiteral("[Skola]\nServer=%1\nPort=%2\nDatabaze=%3\nUzivatel=%4\n")
+                         .arg(s.host)
+                         .arg(s.port)
+                         .arg(s.database, s.user)
+                         .toUtf8()) > 0;
+}
 } // namespace
 
 class SchoolWindowsTest : public QObject {
@@ -92,15 +103,7 @@ class SchoolWindowsTest : public QObject {
             QVERIFY(!w.findChild<QAction*>(u"M1PrehledTridy"_s)->isEnabled());
         }
         const SchoolServer s = testServer();
-        QFile ini(dir_.filePath(u"config.ini"_s));
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write(QStringLiteral("[Skupina]\nSkupina=B\n[Skola]\nServer=%1\nPort=%2\nDatabaze=%3\n"
-                                 "Uzivatel=%4\n")
-                      .arg(s.host)
-                      .arg(s.port)
-                      .arg(s.database, s.user)
-                      .toUtf8());
-        ini.close();
+        QVERIFY(writeConfig(dir_.path(), s, {}));
         THlavniFormular w(testing::realProgram(dir_.path()));
         QVERIFY(w.FormCreate());
         QTRY_COMPARE(in<QLabel>(&w, "StavovyRadek1Panel3")->text(), u"Server školy: připojeno"_s);
@@ -128,16 +131,7 @@ class SchoolWindowsTest : public QObject {
         int sent = 0;
         QVERIFY(outbox::queueRecords(pc.path(), schemas::results(), {eva.toRow()}, nullptr));
         QVERIFY(outbox::send(pc.path(), u"closing"_s, &sent, nullptr));
-        QFile ini(pc.filePath(u"config.ini"_s));
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write(QStringLiteral("[Skupina]\nSkupina=B\n[Profily]\nPocet=2\n1=Default\n2=Eva\n"
-                                 "Aktivni=Default\n[Skola]\nServer=%1\nPort=%2\nDatabaze=%3\n"
-                                 "Uzivatel=%4\n")
-                      .arg(s.host)
-                      .arg(s.port)
-                      .arg(s.database, s.user)
-                      .toUtf8());
-        ini.close();
+        QVERIFY(writeConfig(pc.path(), s, "[Profily]\nPocet=2\n1=Default\n2=Eva\nAktivni=Default\n"));
         THlavniFormular w(testing::realProgram(pc.path()));
         QVERIFY(w.FormCreate());
         QTRY_COMPARE(in<QLabel>(&w, "StavovyRadek1Panel3")->text(), u"Server školy: připojeno"_s);
