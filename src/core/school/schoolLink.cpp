@@ -42,7 +42,8 @@ void SchoolLink::configure(const SchoolServer& server) {
     stop();
     server_ = server;
     problem_.clear();
-    waiting_ = outbox::waiting(folder_, nullptr).value_or(0);
+    // With no server, nothing waits to be told; the start reads no outbox.
+    waiting_ = server_.isSet() ? outbox::waiting(folder_, nullptr).value_or(0) : 0;
     state_ = server_.isSet() ? State::Connecting : State::Off;
     if (server_.isSet()) {
         sender_ = new OutboxSender(folder_, server_);
@@ -58,7 +59,6 @@ void SchoolLink::configure(const SchoolServer& server) {
 void SchoolLink::nudge() {
     if (!sender_)
         return;
-    waiting_ = outbox::waiting(folder_, nullptr).value_or(waiting_);
     emit sendNow();
     emit changed();
 }
@@ -67,6 +67,8 @@ bool SchoolLink::queue(const TableSchema& table, const QList<Row>& rows, StoreEr
     if (!isOn())
         return true;
     const bool queued = outbox::queueRecords(folder_, table, rows, error);
+    if (queued)
+        waiting_ += int(rows.size());
     nudge();
     return queued;
 }
@@ -76,6 +78,8 @@ bool SchoolLink::queueRemoval(const QStringList& profiles, StoreError* error) {
         return true;
     const bool queued =
         outbox::queueRemoval(folder_, profiles, QDateTime::currentDateTime(), error);
+    // The removal also drops what of theirs waited: count afresh.
+    waiting_ = outbox::waiting(folder_, nullptr).value_or(waiting_);
     nudge();
     return queued;
 }
@@ -104,11 +108,11 @@ bool SchoolLink::flush() {
     QString problem;
     if (!readerOpen_)
         readerOpen_ = openSchool(server_, kReader, &problem, kReaderTimeoutSeconds);
-    // What this PC wrote goes first, so the server's lists hold it too.
+    // What this PC wrote goes first, so the server's lists hold it too; a
+    // send that succeeds leaves nothing waiting.
     int sent = 0;
     StoreError error;
-    if (readerOpen_ && outbox::send(folder_, kReader, &sent, &error) &&
-        outbox::waiting(folder_, nullptr) == 0) {
+    if (readerOpen_ && outbox::send(folder_, kReader, &sent, &error)) {
         if (std::exchange(waiting_, 0) != 0)
             emit changed();
         return true;

@@ -51,10 +51,7 @@ bool uploadEarlierRecords(const QString& folder, const QString& connection, Uplo
                 break;
             QList<std::pair<QString, Row>> missing;
             for (const KeyedRow& r : *rows) {
-                QList<Condition> same;
-                for (int i = 0; i < r.row.size(); ++i)
-                    same << Condition{t->fields[i].name, Condition::Op::Equal, r.row[i]};
-                const auto there = server.count(same);
+                const auto there = server.count(sameAs(*t, r.row));
                 if (!there)
                     return fail(error, server.error());
                 if (*there > 0)

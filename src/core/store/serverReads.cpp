@@ -13,10 +13,6 @@ using namespace sqltext;
 
 namespace serverreads {
 namespace {
-QString table(const QString& name) {
-    return quoted(QString::fromLatin1(kServerSchema)) + u'.' + quoted(name);
-}
-
 // A statement of bound values that reads; nothing, with the error, on failure.
 std::optional<QSqlQuery> read(const QString& connection, const QString& sql,
                               const QVariantList& bound, StoreError* error) {
@@ -41,7 +37,7 @@ QString marks(const QStringList& profiles, QVariantList& bound) {
 std::optional<QList<Learner>> learners(const QString& connection, const QString& after,
                                        int limit, StoreError* error) {
     auto query = read(connection,
-                      u"SELECT \"Profil\", \"Posledni\" FROM "_s + table(u"Zaci"_s) +
+                      u"SELECT \"Profil\", \"Posledni\" FROM "_s + serverTable(u"Zaci"_s) +
                           u" WHERE \"Profil\" > ? ORDER BY \"Profil\" LIMIT ?"_s,
                       {after.isNull() ? u""_s : after, limit}, error); // NULL would match none
     if (!query)
@@ -59,7 +55,7 @@ std::optional<QHash<QString, int>> counts(const QString& connection, const Table
         return found;
     QVariantList bound;
     auto query = read(connection,
-                      u"SELECT \"Profil\", count(*) FROM "_s + table(schema.name) +
+                      u"SELECT \"Profil\", count(*) FROM "_s + serverTable(schema.name) +
                           u" WHERE \"Profil\" IN ("_s + marks(profiles, bound) +
                           u") GROUP BY \"Profil\""_s,
                       bound, error);
@@ -86,7 +82,7 @@ std::optional<QHash<QString, QVariantList>> latest(const QString& connection,
     QVariantList bound;
     auto query = read(connection,
                       u"SELECT DISTINCT ON (\"Profil\") \"Profil\", "_s + columns.join(u", "_s) +
-                          u" FROM "_s + table(schema.name) + u" WHERE \"Profil\" IN ("_s +
+                          u" FROM "_s + serverTable(schema.name) + u" WHERE \"Profil\" IN ("_s +
                           marks(profiles, bound) + u") ORDER BY \"Profil\", \"Klic\" DESC"_s,
                       bound, error);
     if (!query)

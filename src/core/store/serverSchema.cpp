@@ -24,7 +24,7 @@ const QString schemaName() {
 }
 
 QString versionTable() {
-    return schemaName() + u".\"Verze\""_s;
+    return serverTable(u"Verze"_s);
 }
 
 class Steps {
@@ -83,7 +83,7 @@ QString createTable(const TableSchema& schema) {
                      u"\"Prijato\" timestamptz NOT NULL DEFAULT now()"_s};
     for (const Field& f : schema.fields)
         defs << quoted(f.name) + (f.type == FieldType::Integer ? u" integer"_s : u" text"_s);
-    return u"CREATE TABLE "_s + schemaName() + u'.' + quoted(schema.name) + u" ("_s +
+    return u"CREATE TABLE "_s + serverTable(schema.name) + u" ("_s +
            defs.join(u", "_s) + u')';
 }
 
@@ -94,18 +94,18 @@ QString createIndex(const TableSchema& schema) {
     for (const QString& f : schema.index)
         columns << quoted(f);
     columns << u"\"Klic\""_s;
-    return u"CREATE INDEX "_s + quoted(schema.name + u"_poradi"_s) + u" ON "_s + schemaName() +
-           u'.' + quoted(schema.name) + u" ("_s + columns.join(u", "_s) + u')';
+    return u"CREATE INDEX "_s + quoted(schema.name + u"_poradi"_s) + u" ON "_s +
+           serverTable(schema.name) + u" ("_s + columns.join(u", "_s) + u')';
 }
 
 // The learners of the school, one row each while any record of theirs is
 // there, kept by triggers that run with the owner's rights, so the class
 // overview lists them without reading a million records.
 bool makeLearners(Steps& steps, const QList<const TableSchema*>& tables) {
-    const QString learners = schemaName() + u".\"Zaci\""_s;
+    const QString learners = serverTable(u"Zaci"_s);
     QStringList noneLeft;
     for (const TableSchema* t : tables)
-        noneLeft << u"NOT EXISTS (SELECT 1 FROM "_s + schemaName() + u'.' + quoted(t->name) +
+        noneLeft << u"NOT EXISTS (SELECT 1 FROM "_s + serverTable(t->name) +
                         u" r WHERE r.\"Profil\" = z.\"Profil\")"_s;
     const QString added = schemaName() + u".zaci_po_zapisu"_s;
     const QString removed = schemaName() + u".zaci_po_smazani"_s;
@@ -122,7 +122,7 @@ bool makeLearners(Steps& steps, const QList<const TableSchema*>& tables) {
                    noneLeft.join(u" AND "_s) + u"; RETURN NULL; END $$"_s))
         return false;
     for (const TableSchema* t : tables) {
-        const QString table = schemaName() + u'.' + quoted(t->name);
+        const QString table = serverTable(t->name);
         if (!steps.run(u"CREATE TRIGGER zaci_po_zapisu AFTER INSERT ON "_s + table +
                        u" REFERENCING NEW TABLE AS nove FOR EACH STATEMENT EXECUTE FUNCTION "_s +
                        added + u"()"_s) ||
@@ -157,7 +157,7 @@ bool makeVersion1(Steps& steps, const QList<const TableSchema*>& tables) {
     const auto classroom =
         steps.value(u"SELECT 1 FROM pg_roles WHERE rolname = 'tarmelka_trida'"_s);
     return !classroom || steps.run(u"REVOKE INSERT, DELETE ON "_s + versionTable() + u", "_s +
-                                   schemaName() + u".\"Zaci\" FROM tarmelka_trida"_s);
+                                   serverTable(u"Zaci"_s) + u" FROM tarmelka_trida"_s);
 }
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "core/store/sqlText.h"
 
+#include "core/store/storePlace.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QTime>
@@ -13,6 +15,10 @@ namespace sqltext {
 
 QString quoted(const QString& identifier) {
     return u'"' + QString(identifier).replace(u'"', u"\"\""_s) + u'"';
+}
+
+QString serverTable(const QString& name) {
+    return quoted(QString::fromLatin1(kServerSchema)) + u'.' + quoted(name);
 }
 
 QString sqlType(FieldType type) {

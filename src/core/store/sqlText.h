@@ -17,6 +17,8 @@
 namespace sqltext {
 
 QString quoted(const QString& identifier);
+// A table of the program's schema on the school's server, as SQL names it.
+QString serverTable(const QString& name);
 QString sqlType(FieldType type);
 QVariant toStored(const Field& field, const QVariant& value);
 QVariant fromStored(const Field& field, const QVariant& value);

@@ -19,6 +19,13 @@ namespace {
 QAtomicInt connectionCounter;
 } // namespace
 
+QList<Condition> sameAs(const TableSchema& schema, const Row& row) {
+    QList<Condition> same;
+    for (int i = 0; i < row.size() && i < schema.fields.size(); ++i)
+        same << Condition{schema.fields[i].name, Condition::Op::Equal, row[i]};
+    return same;
+}
+
 TableStore::TableStore(const TableSchema& schema, const StorePlace& place)
     : schema_(schema), place_(place),
       connection_(
@@ -39,8 +46,7 @@ bool TableStore::fileExists(const TableSchema& schema, const StorePlace& place) 
 }
 
 QString TableStore::table() const {
-    return place_.isServer() ? quoted(QString::fromLatin1(kServerSchema)) + u'.' + quoted(schema_.name)
-                             : quoted(schema_.name);
+    return place_.isServer() ? serverTable(schema_.name) : quoted(schema_.name);
 }
 
 QString TableStore::keyColumn() const {

@@ -40,6 +40,8 @@ struct Condition {
 };
 
 using Row = QVariantList; // values in the schema's field order
+// Conditions that match the rows equal to this one in every field.
+QList<Condition> sameAs(const TableSchema& schema, const Row& row);
 
 // A stored row with its key (SQLite's rowid), which tells apart even two
 // records of identical values.

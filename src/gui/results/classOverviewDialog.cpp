@@ -174,7 +174,7 @@ void TPrehledTridy::addRows(const QList<LearnerSummary>& page) {
         const int row = table_->rowCount();
         table_->insertRow(row);
         auto* name = textCell(l.profile);
-        name->setData(Qt::UserRole + 1, int(learners_.size()));
+        nameCells_ << name;
         table_->setItem(row, kName, name);
         auto* last = new Cell(l.lastRecord.toString(u"d.M.yyyy H:mm"_s),
                               double(l.lastRecord.toSecsSinceEpoch()));
@@ -193,10 +193,7 @@ void TPrehledTridy::addRows(const QList<LearnerSummary>& page) {
 
 void TPrehledTridy::showDetail(int learner) {
     const LearnerSummary& l = learners_[learner];
-    int row = -1;
-    for (int r = 0; r < table_->rowCount() && row < 0; ++r)
-        if (table_->item(r, kName)->data(Qt::UserRole + 1).toInt() == learner)
-            row = r;
+    const int row = nameCells_[learner]->row(); // wherever sorting has put it
     table_->setSortingEnabled(false);
     for (int i = 0; i < bank::kCategoryCount; ++i) {
         const auto p = l.categoryPercent[i];

@@ -14,6 +14,7 @@
 
 class QLabel;
 class QTableWidget;
+class QTableWidgetItem;
 
 // Read-only and sortable by any column. The first learners show at once;
 // the rest of the class follows page by page, and each learner's category
@@ -47,6 +48,7 @@ class TPrehledTridy : public QDialog {
     BankIndex index_;
     QRandomGenerator generator_{QRandomGenerator::securelySeeded()};
     QList<LearnerSummary> learners_;
+    QList<QTableWidgetItem*> nameCells_; // by learner, owned by the table
     int detailed_ = 0; // learners before this one have their details
     QTableWidget* table_;
     QLabel* status_;

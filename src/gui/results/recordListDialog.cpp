@@ -109,10 +109,7 @@ void RecordListDialog::forgetWaiting(const StorePlace& place, const TableSchema&
 
 void RecordListDialog::forgetWaiting(const StorePlace& place, const TableSchema& table,
                                      const Row& record) {
-    QList<Condition> same;
-    for (int i = 0; i < record.size(); ++i)
-        same << Condition{table.fields[i].name, Condition::Op::Equal, record[i]};
-    forgetWaiting(place, table, same, false);
+    forgetWaiting(place, table, sameAs(table, record), false);
 }
 
 void RecordListDialog::removeCurrent() {
